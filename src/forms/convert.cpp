@@ -1,0 +1,119 @@
+#include "forms/convert.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace forms {
+
+namespace {
+
+bool isSep(char c) { return c == ',' || c == '.'; }
+
+}  // namespace
+
+bool isNumeric(std::string_view t) {
+    size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    int digits = 0, seps = 0;
+    for (; i < t.size(); ++i) {
+        char c = t[i];
+        if (c >= '0' && c <= '9') {
+            ++digits;
+        } else if (isSep(c)) {
+            if (++seps > 1) return false;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0;
+}
+
+std::optional<double> toDouble(std::string_view t) {
+    if (!isNumeric(t)) return std::nullopt;
+    std::string s(t);
+    for (char& c : s)
+        if (c == ',') c = '.';
+    return std::strtod(s.c_str(), nullptr);
+}
+
+double roundEven(double x) { return std::nearbyint(x); }
+
+double roundTo(double x, int decimals) {
+    if (decimals <= 0) return roundEven(x);
+    double scale = std::pow(10.0, decimals);
+    double scaled = x * scale;
+    if (!std::isfinite(scaled)) return x;
+    // Strip representation noise (2.675 is 2.67499999...) before deciding a half.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", scaled);
+    return roundEven(std::strtod(buf, nullptr)) / scale;
+}
+
+std::optional<int32_t> toInt(double x) {
+    if (!std::isfinite(x)) return std::nullopt;
+    double r = roundEven(x);
+    if (r < std::numeric_limits<int32_t>::min() || r > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(r);
+}
+
+std::optional<int32_t> toInt(std::string_view t) {
+    auto d = toDouble(t);
+    if (!d) return std::nullopt;
+    return toInt(*d);
+}
+
+std::optional<int64_t> toInt64(std::string_view t) {
+    auto d = toDouble(t);
+    if (!d || !std::isfinite(*d)) return std::nullopt;
+    double r = roundEven(*d);
+    if (r < -9.2e18 || r > 9.2e18) return std::nullopt;
+    return static_cast<int64_t>(r);
+}
+
+std::string numText(int64_t x) { return std::to_string(x); }
+
+std::string numText(double x) {
+    if (x == 0) return "0";  // also folds -0
+    if (std::isnan(x)) return "NaN";
+    if (std::isinf(x)) return x > 0 ? "Inf" : "-Inf";
+    if (x == std::trunc(x) && std::fabs(x) < 1e15) return std::to_string(static_cast<int64_t>(x));
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15G", x);
+    std::string s(buf);
+    for (char& c : s)
+        if (c == '.') c = ',';
+    return s;
+}
+
+std::vector<std::string> split(std::string_view t, std::string_view delim) {
+    std::vector<std::string> out;
+    if (t.empty()) return out;
+    if (delim.empty()) {
+        out.emplace_back(t);
+        return out;
+    }
+    size_t start = 0;
+    while (true) {
+        size_t p = t.find(delim, start);
+        if (p == std::string_view::npos) {
+            out.emplace_back(t.substr(start));
+            break;
+        }
+        out.emplace_back(t.substr(start, p - start));
+        start = p + delim.size();
+    }
+    return out;
+}
+
+std::string join(const std::vector<std::string>& items, std::string_view delim) {
+    std::string out;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i) out += delim;
+        out += items[i];
+    }
+    return out;
+}
+
+}  // namespace forms

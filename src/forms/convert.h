@@ -1,0 +1,66 @@
+// The text and number rules every window and system shares. They never throw: a conversion
+// that cannot be made says so in its result.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace forms {
+
+// Optional sign, digits, at most one decimal separator ("," or "."), at least one digit.
+bool isNumeric(std::string_view t);
+
+// The value of a numeric text; nullopt for anything isNumeric rejects.
+std::optional<double> toDouble(std::string_view t);
+
+// Rounds halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -0.5 -> 0).
+double roundEven(double x);
+
+// Round(x, d): to d decimals, halves to even.
+double roundTo(double x, int decimals);
+
+// Whole-number conversion of a text, halves to even; nullopt when not numeric or out of range.
+std::optional<int32_t> toInt(std::string_view t);
+std::optional<int64_t> toInt64(std::string_view t);
+
+// Whole-number conversion of a double, halves to even; nullopt when out of range or not finite.
+std::optional<int32_t> toInt(double x);
+
+// Whole numbers as plain decimals, fractions with a decimal comma, at most 15 significant
+// digits and no trailing zeros ("0,45", "33,3333333333333").
+std::string numText(double x);
+std::string numText(int64_t x);
+inline std::string numText(int x) { return numText(static_cast<int64_t>(x)); }
+inline std::string numText(long long x) { return numText(static_cast<int64_t>(x)); }
+
+// Split("") gives no items; Split("a,,b", ",") gives three.
+std::vector<std::string> split(std::string_view t, std::string_view delim);
+std::string join(const std::vector<std::string>& items, std::string_view delim);
+
+// A session variable that nothing has set yet shows as "" and counts as 0.
+class Var {
+public:
+    Var() = default;
+    Var(double v) : v_(v), empty_(false) {}  // NOLINT: plain assignment from numbers is intended
+    Var(int v) : v_(v), empty_(false) {}      // NOLINT
+    Var(int64_t v) : v_(static_cast<double>(v)), empty_(false) {}  // NOLINT
+
+    bool empty() const { return empty_; }
+    double value() const { return empty_ ? 0.0 : v_; }
+    operator double() const { return value(); }  // NOLINT
+    std::string text() const { return empty_ ? std::string() : numText(v_); }
+    void clear() { empty_ = true; v_ = 0; }
+
+    Var& operator+=(double d) { v_ = value() + d; empty_ = false; return *this; }
+    Var& operator-=(double d) { v_ = value() - d; empty_ = false; return *this; }
+    Var& operator++() { return *this += 1; }
+
+private:
+    double v_ = 0;
+    bool empty_ = true;
+};
+
+}  // namespace forms

@@ -117,3 +117,15 @@ std::string join(const std::vector<std::string>& items, std::string_view delim) 
 }
 
 }  // namespace forms
+
+namespace forms {
+
+bool isWholeNumberText(std::string_view t) {
+    if (!t.empty() && t.front() == '-') t.remove_prefix(1);
+    if (t.empty()) return false;
+    for (char c : t)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+}  // namespace forms

@@ -64,3 +64,10 @@ private:
 };
 
 }  // namespace forms
+
+namespace forms {
+
+// The entry box's stricter rule: an optional "-" and digits, nothing else ("05", "-1", "37").
+bool isWholeNumberText(std::string_view t);
+
+}  // namespace forms

@@ -1,0 +1,276 @@
+#include "forms/form.h"
+
+#include <stdexcept>
+
+namespace forms {
+
+Control::Control(Form& form, Kind kind, std::string name, int index)
+    : form_(form), kind_(kind), name_(std::move(name)), index_(index) {
+    if (kind == Kind::TextBox) {
+        back_ = colors::Window;
+        fore_ = colors::WindowText;
+    } else {
+        back_ = colors::ButtonFace;
+        fore_ = colors::ButtonText;
+    }
+    form_.registerControl(*this);
+}
+
+void Control::markDirty() {
+    if (!dirty_) {
+        dirty_ = true;
+        form_.noteDirty(*this);
+    }
+}
+
+void Control::setText(std::string t) {
+    if (t == text_) return;
+    text_ = std::move(t);
+    markDirty();
+    if (onChange) onChange();
+}
+
+void Control::setForeColor(Color c) {
+    if (c == fore_) return;
+    fore_ = c;
+    markDirty();
+}
+
+void Control::setBackColor(Color c) {
+    if (c == back_) return;
+    back_ = c;
+    markDirty();
+}
+
+void Control::setValue(int v) {
+    if (v == value_) return;
+    value_ = v;
+    markDirty();
+    if (kind_ == Kind::OptionButton && v != 0) {
+        // Exclusive within the group: the others are cleared quietly.
+        for (Control* other : form_.controls()) {
+            if (other != this && other->kind_ == Kind::OptionButton && other->group_ == group_ &&
+                other->value_ != 0) {
+                other->value_ = 0;
+                other->markDirty();
+            }
+        }
+    }
+    if ((kind_ == Kind::CheckBox || (kind_ == Kind::OptionButton && v != 0)) && onClick) onClick();
+}
+
+void Control::setVisible(bool v) {
+    if (v == visible_) return;
+    visible_ = v;
+    markDirty();
+}
+
+void Control::setEnabled(bool v) {
+    if (v == enabled_) return;
+    enabled_ = v;
+    markDirty();
+}
+
+void Control::setToolTip(std::string t) {
+    if (t == toolTip_) return;
+    toolTip_ = std::move(t);
+    markDirty();
+}
+
+void Control::setBorderStyle(int b) {
+    if (b == borderStyle_) return;
+    borderStyle_ = b;
+    markDirty();
+}
+
+void Control::setGeometry(Geometry g) {
+    geo_ = g;
+    markDirty();
+}
+
+void Control::setLocked(bool v) {
+    if (v == locked_) return;
+    locked_ = v;
+    markDirty();
+}
+
+void Control::setFont(int size, bool bold) {
+    fontSize_ = size;
+    bold_ = bold;
+    markDirty();
+}
+
+void Control::setAlignment(int a) {
+    alignment_ = a;
+    markDirty();
+}
+
+void Control::setInterval(int ms) {
+    if (ms == interval_) return;
+    interval_ = ms;
+    markDirty();
+}
+
+void Control::keyPress(int& key) {
+    if (onKeyPress) onKeyPress(key);
+}
+
+void Control::typeKey(char c) {
+    int key = static_cast<unsigned char>(c);
+    keyPress(key);
+    if (key == 0 || key == KeyEnter || kind_ != Kind::TextBox || locked_) return;
+    setText(text_ + static_cast<char>(key));
+}
+
+void Control::pressEnter() {
+    int key = KeyEnter;
+    keyPress(key);
+}
+
+void Control::typeText(std::string_view s) {
+    for (char c : s) typeKey(c);
+}
+
+void Control::edit(std::string newText) {
+    if (kind_ != Kind::TextBox || locked_) return;
+    setText(std::move(newText));
+}
+
+void Control::click() {
+    if (!enabled_) return;
+    if (kind_ == Kind::CheckBox) {
+        setValue(value_ == 1 ? 0 : 1);  // raises onClick
+        return;
+    }
+    if (kind_ == Kind::OptionButton) {
+        if (value_ == 0) {
+            setValue(1);  // raises onClick
+            return;
+        }
+    }
+    if (onClick) onClick();
+}
+
+void Control::dblClick() {
+    if (enabled_ && onDblClick) onDblClick();
+}
+
+void Control::mouseMove() {
+    if (onMouseMove) onMouseMove();
+}
+
+void Control::tick() {
+    if (kind_ == Kind::Timer && enabled_ && interval_ > 0 && onTimer) onTimer();
+}
+
+void Control::setFocus() { form_.setFocus(this); }
+
+Control& Control::design(std::string t) {
+    text_ = std::move(t);
+    return *this;
+}
+
+Control& Control::designColors(Color fore, Color back) {
+    fore_ = fore;
+    back_ = back;
+    return *this;
+}
+
+Control& Control::designValue(int v) {
+    value_ = v;
+    return *this;
+}
+
+Control& Control::at(int left, int top, int width, int height) {
+    geo_ = {left, top, width, height};
+    return *this;
+}
+
+Control& ControlArray::operator[](int i) const {
+    auto it = items_.find(i);
+    if (it == items_.end())
+        throw std::out_of_range(name_ + "(" + std::to_string(i) + ") does not exist");
+    return *it->second;
+}
+
+Control* ControlArray::find(int i) const {
+    auto it = items_.find(i);
+    return it == items_.end() ? nullptr : it->second.get();
+}
+
+Control& ControlArray::add(int i) {
+    auto& slot = items_[i];
+    if (!slot) slot = std::make_unique<Control>(form_, kind_, name_, i);
+    return *slot;
+}
+
+Form::Form(std::string name) : name_(std::move(name)) {}
+Form::~Form() = default;
+
+void Form::setCaption(std::string c) {
+    if (c == caption_) return;
+    caption_ = std::move(c);
+    frameDirty_ = true;
+}
+
+void Form::setBackColor(Color c) {
+    back_ = c;
+    frameDirty_ = true;
+}
+
+void Form::setGeometry(Geometry g) {
+    geo_ = g;
+    frameDirty_ = true;
+}
+
+void Form::setVisible(bool v) {
+    if (v == visible_) return;
+    visible_ = v;
+    frameDirty_ = true;
+}
+
+Control* Form::control(std::string_view name, int index) const {
+    if (index < 0) {
+        auto it = singles_.find(name);
+        if (it != singles_.end()) return it->second.get();
+    }
+    auto it = arrays_.find(name);
+    if (it == arrays_.end()) return nullptr;
+    return it->second->find(index);
+}
+
+ControlArray* Form::array(std::string_view name) const {
+    auto it = arrays_.find(name);
+    return it == arrays_.end() ? nullptr : it->second.get();
+}
+
+void Form::setFocus(Control* c) {
+    focus_ = c;
+    focusDirty_ = true;
+    if (c && c->onGotFocus) c->onGotFocus();
+}
+
+std::vector<Control*> Form::takeDirty() {
+    std::vector<Control*> out;
+    out.swap(dirty_);
+    for (Control* c : out) c->clearDirty();
+    return out;
+}
+
+ControlArray& Form::makeArray(Kind kind, std::string name) {
+    auto& slot = arrays_[name];
+    if (!slot) slot = std::make_unique<ControlArray>(*this, kind, name);
+    return *slot;
+}
+
+Control& Form::makeControl(Kind kind, std::string name) {
+    auto& slot = singles_[name];
+    if (!slot) slot = std::make_unique<Control>(*this, kind, name, -1);
+    return *slot;
+}
+
+void Form::registerControl(Control& c) { order_.push_back(&c); }
+
+void Form::noteDirty(Control& c) { dirty_.push_back(&c); }
+
+}  // namespace forms

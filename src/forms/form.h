@@ -1,0 +1,256 @@
+// The headless forms layer: windows of named, indexed controls whose property writes raise their
+// handlers at once and mark what the view has to repaint.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace forms {
+
+// &H00BBGGRR, or a system colour &H8000000x; stored and compared exactly as written.
+using Color = uint32_t;
+
+namespace colors {
+inline constexpr Color Black = 0x000000;
+inline constexpr Color White = 0xFFFFFF;
+inline constexpr Color Red = 0x0000FF;
+inline constexpr Color Green = 0x00C000;
+inline constexpr Color BrightGreen = 0x00FF00;
+inline constexpr Color Yellow = 0x00FFFF;
+inline constexpr Color ScrollBar = 0x80000000;   // system colour 0
+inline constexpr Color ButtonFace = 0x8000000F;
+inline constexpr Color Window = 0x80000005;
+inline constexpr Color WindowText = 0x80000008;
+inline constexpr Color ButtonText = 0x80000012;
+}  // namespace colors
+
+enum class Kind { TextBox, Label, CheckBox, OptionButton, CommandButton, MenuItem, Timer, Line, Shape, Frame };
+
+inline constexpr int KeyEnter = 13;
+
+class Form;
+
+struct Geometry {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+class Control {
+public:
+    Control(Form& form, Kind kind, std::string name, int index);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Form& form() const { return form_; }
+    Kind kind() const { return kind_; }
+    const std::string& name() const { return name_; }
+    int index() const { return index_; }  // -1 outside a control array
+
+    // Text of a text box, caption of every other kind. A change raises onChange at once.
+    const std::string& text() const { return text_; }
+    void setText(std::string t);
+    const std::string& caption() const { return text_; }
+    void setCaption(std::string t) { setText(std::move(t)); }
+
+    Color foreColor() const { return fore_; }
+    void setForeColor(Color c);
+    Color backColor() const { return back_; }
+    void setBackColor(Color c);
+
+    // Check box: 0 unticked, 1 ticked, 2 greyed. Option button: 0 or 1, exclusive in its group.
+    // A change raises onClick, as the runtime did for switches set from code.
+    int value() const { return value_; }
+    void setValue(int v);
+
+    bool visible() const { return visible_; }
+    void setVisible(bool v);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool v);
+    const std::string& toolTip() const { return toolTip_; }
+    void setToolTip(std::string t);
+    int borderStyle() const { return borderStyle_; }
+    void setBorderStyle(int b);
+    const Geometry& geometry() const { return geo_; }
+    void setGeometry(Geometry g);
+    bool locked() const { return locked_; }  // text box the player cannot type into
+    void setLocked(bool v);
+    int fontSize() const { return fontSize_; }
+    bool bold() const { return bold_; }
+    void setFont(int size, bool bold);
+    int alignment() const { return alignment_; }  // 0 left, 1 right, 2 centre
+    void setAlignment(int a);
+    // Option buttons are exclusive among those with the same group.
+    int group() const { return group_; }
+    void setGroup(int g) { group_ = g; }
+    // Timer interval in milliseconds; a timer ticks while enabled and the interval is above 0.
+    int interval() const { return interval_; }
+    void setInterval(int ms);
+    // Graphical check box (picture style) or menu item parent: free-form style hint for the view.
+    int style() const { return style_; }
+    void setStyle(int s) { style_ = s; }
+    // Menu items: the caption of the parent menu item, empty for a top-level entry.
+    const std::string& parentMenu() const { return parent_; }
+    void setParentMenu(std::string p) { parent_ = std::move(p); }
+
+    // Handlers, run to completion inside the call that raises them.
+    std::function<void()> onChange;
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    std::function<void(int& key)> onKeyPress;
+    std::function<void()> onMouseMove;
+    std::function<void()> onTimer;
+    std::function<void()> onGotFocus;
+
+    // Player actions: the same calls the view makes.
+    void keyPress(int& key);
+    void typeKey(char c);             // key press, then the character inserted unless consumed
+    void pressEnter();                // key press of Enter (nothing is inserted)
+    void typeText(std::string_view s);  // a sequence of typeKey
+    void edit(std::string newText);   // the view's "text edited" (keys already seen by keyPress)
+    void click();                     // switches toggle / select first, then onClick
+    void dblClick();
+    void mouseMove();
+    void tick();
+    void setFocus();
+
+    // Design-time writes: no handler, no dirty mark (the window is not drawn yet).
+    Control& design(std::string t);
+    Control& designColors(Color fore, Color back);
+    Control& designValue(int v);
+    Control& at(int left, int top, int width, int height);
+
+    bool dirty() const { return dirty_; }
+    void clearDirty() { dirty_ = false; }
+
+private:
+    void markDirty();
+
+    Form& form_;
+    Kind kind_;
+    std::string name_;
+    int index_;
+    std::string text_;
+    Color fore_ = colors::WindowText;
+    Color back_ = colors::Window;
+    int value_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string toolTip_;
+    int borderStyle_ = 0;
+    Geometry geo_;
+    bool locked_ = false;
+    int fontSize_ = 8;
+    bool bold_ = false;
+    int alignment_ = 0;
+    int group_ = 0;
+    int interval_ = 0;
+    int style_ = 0;
+    std::string parent_;
+    bool dirty_ = false;
+};
+
+// An indexed control array; indexes may have gaps.
+class ControlArray {
+public:
+    ControlArray(Form& form, Kind kind, std::string name) : form_(form), kind_(kind), name_(std::move(name)) {}
+    Control& operator[](int i) const;  // the element must exist
+    Control* find(int i) const;
+    Control& add(int i);
+    bool has(int i) const { return items_.count(i) != 0; }
+    const std::string& name() const { return name_; }
+    Kind kind() const { return kind_; }
+    int lbound() const { return items_.empty() ? 0 : items_.begin()->first; }
+    int ubound() const { return items_.empty() ? -1 : items_.rbegin()->first; }
+    size_t count() const { return items_.size(); }
+    template <typename F>
+    void forEach(F f) const {
+        for (auto& [i, c] : items_) f(*c);
+    }
+
+private:
+    Form& form_;
+    Kind kind_;
+    std::string name_;
+    std::map<int, std::unique_ptr<Control>> items_;
+};
+
+class Form {
+public:
+    explicit Form(std::string name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& name() const { return name_; }
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string c);
+    Color backColor() const { return back_; }
+    void setBackColor(Color c);
+    const Geometry& geometry() const { return geo_; }
+    void setGeometry(Geometry g);
+    bool visible() const { return visible_; }
+    void setVisible(bool v);
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+    bool loaded() const { return loaded_; }
+    void setLoaded(bool v) { loaded_ = v; frameDirty_ = true; }
+
+    // Controls by name and index (index -1 for a single control).
+    Control* control(std::string_view name, int index = -1) const;
+    ControlArray* array(std::string_view name) const;
+    const std::vector<Control*>& controls() const { return order_; }  // creation order
+
+    Control* focus() const { return focus_; }
+    void setFocus(Control* c);
+
+    // What changed since the view last looked.
+    std::vector<Control*> takeDirty();
+    bool frameDirty() const { return frameDirty_; }
+    void clearFrameDirty() { frameDirty_ = false; }
+    bool focusDirty() const { return focusDirty_; }
+    void clearFocusDirty() { focusDirty_ = false; }
+
+    // Raised when the player closes the window with its close box.
+    std::function<void()> onCloseRequest;
+
+protected:
+    // Design-time construction: a control array or a single control of the given kind.
+    ControlArray& makeArray(Kind kind, std::string name);
+    Control& makeControl(Kind kind, std::string name);
+
+private:
+    friend class Control;
+    friend class ControlArray;
+    void registerControl(Control& c);
+    void noteDirty(Control& c);
+
+    std::string name_;
+    std::string caption_;
+    Color back_ = colors::ButtonFace;
+    Geometry geo_{0, 0, 800, 600};
+    bool visible_ = false;
+    bool loaded_ = false;
+    std::map<std::string, std::unique_ptr<ControlArray>, std::less<>> arrays_;
+    std::map<std::string, std::unique_ptr<Control>, std::less<>> singles_;
+    std::vector<Control*> order_;
+    std::vector<Control*> dirty_;
+    Control* focus_ = nullptr;
+    bool frameDirty_ = true;
+    bool focusDirty_ = false;
+};
+
+// What the view needs of the application: its windows by name, the loaded ones, and End.
+class Host {
+public:
+    virtual ~Host() = default;
+    virtual Form& form(std::string_view name) = 0;       // loads on first touch
+    virtual std::vector<Form*> loadedForms() = 0;        // in load order
+    virtual bool ended() const = 0;
+    virtual void closeRequested(Form& f) = 0;           // the player's close box
+};
+
+}  // namespace forms

@@ -1,0 +1,75 @@
+#include "shell/frm1basic.h"
+
+#include "passes/first/first_pass.h"
+#include "shell/entry.h"
+#include "shell/session.h"
+
+using forms::Kind;
+namespace colors = forms::colors;
+
+namespace {
+
+constexpr int RowTop = 40;
+constexpr int RowStep = 20;
+constexpr int RowHeight = 19;
+
+int rowY(int i) { return i == 0 ? 8 : RowTop + (i - 1) * RowStep; }
+
+}  // namespace
+
+Frm1basic::Frm1basic() : forms::Form("frm1basic") {
+    setCaption("Roulette advisor");
+    setGeometry({0, 0, 1180, 680});
+
+    for (int i = 0; i <= 28; ++i) {
+        auto& t = Text1.add(i).at(10, rowY(i), 44, RowHeight).designColors(colors::WindowText, colors::White);
+        t.setFont(9, true);
+        t.setAlignment(2);
+        if (i > 0) t.setLocked(true);  // the history is the record of what fell
+        Text2.add(i).at(58, rowY(i), 24, RowHeight).setLocked(true);
+        auto& l = Label5.add(i).at(86, rowY(i), 20, RowHeight);
+        l.setAlignment(2);
+        if (i == 0) l.setVisible(false);
+    }
+    makeControl(Kind::Label, "lblLMH").design("L / M / H").at(120, RowTop, 70, 16);
+    for (int i = 0; i < 3; ++i) Text3.add(i).at(120, RowTop + 18 + i * 22, 50, 20).setLocked(true);
+
+    Command1.design("Spins: 0").designColors(colors::ButtonText, 0xFFFF).at(10, rowY(28) + 28, 96, 26);
+    Command2.design("Reset").at(110, rowY(28) + 28, 60, 26);
+    Command3.design("Test").at(174, rowY(28) + 28, 60, 26);
+
+    makeControl(Kind::Label, "lblBbet").design("Bbet").at(120, 130, 40, 16);
+    Text5.design("1").at(120, 148, 50, 20);
+    makeControl(Kind::Label, "lblSL").design("S/L").at(120, 174, 40, 16);
+    Text7.design("0").at(120, 192, 50, 20);
+
+    Check1.at(200, RowTop, 18, 18);
+    Check2.at(200, RowTop + 24, 18, 18);
+    Check3.at(200, RowTop + 48, 18, 18);
+
+    opti.add(1).design("Options");
+    hgf.add(3).design("HGF");
+    fast.add(6).design("FAST");
+    help.add(5).design("Help");
+    about.add(4).design("About");
+    tch.add(7).design("TCh");
+    edge.add(8).design("Edge");
+    end.add(2).design("End");
+}
+
+void attachFrm1basic(Session& s, Frm1basic& f) {
+    for (int i = 0; i <= 28; ++i) {
+        auto& t = f.Text1[i];
+        t.onKeyPress = [&s, i](int& key) { shell::Text1_KeyPress(s, i, key); };
+        t.onChange = [&s, i] { shell::Text1_Change(s, i); };
+        t.onClick = [&s, i] { shell::Text1_Click(s, i); };
+    }
+    f.Text5.onChange = [&s] { shell::Text5_Change(s); };
+    f.Command1.onClick = [&s] { passes::Command1_Click(s); };
+
+    // Load: the start values the entry road needs.
+    s.st.l_basebet = 1;
+    s.st.l_cwin2 = 0;
+    f.Text7.setText(forms::numText(int64_t{5} * forms::toInt(f.Text5.text()).value_or(1)));
+    f.SpinEntryBox().setFocus();
+}

@@ -1,0 +1,39 @@
+// The main window: entry box and 28-row history, the spin button, the switches and the menu.
+#pragma once
+
+#include "forms/form.h"
+
+class Session;
+
+class Frm1basic : public forms::Form {
+public:
+    Frm1basic();
+
+    forms::ControlArray& Text1 = makeArray(forms::Kind::TextBox, "Text1");    // 0 entry, 1..28 history
+    forms::ControlArray& Text2 = makeArray(forms::Kind::TextBox, "Text2");    // dozen class per row
+    forms::ControlArray& Label5 = makeArray(forms::Kind::Label, "Label5");    // column code per row
+    forms::ControlArray& Text3 = makeArray(forms::Kind::TextBox, "Text3");    // L, M, H counts
+    forms::Control& Command1 = makeControl(forms::Kind::CommandButton, "Command1");
+    forms::Control& Command2 = makeControl(forms::Kind::CommandButton, "Command2");
+    forms::Control& Command3 = makeControl(forms::Kind::CommandButton, "Command3");
+    forms::Control& Text5 = makeControl(forms::Kind::TextBox, "Text5");
+    forms::Control& Text7 = makeControl(forms::Kind::TextBox, "Text7");
+    forms::Control& Check1 = makeControl(forms::Kind::CheckBox, "Check1");
+    forms::Control& Check2 = makeControl(forms::Kind::CheckBox, "Check2");
+    forms::Control& Check3 = makeControl(forms::Kind::CheckBox, "Check3");
+
+    // Menu bar, each item a one-element control array.
+    forms::ControlArray& opti = makeArray(forms::Kind::MenuItem, "opti");
+    forms::ControlArray& hgf = makeArray(forms::Kind::MenuItem, "hgf");
+    forms::ControlArray& fast = makeArray(forms::Kind::MenuItem, "fast");
+    forms::ControlArray& help = makeArray(forms::Kind::MenuItem, "help");
+    forms::ControlArray& about = makeArray(forms::Kind::MenuItem, "about");
+    forms::ControlArray& tch = makeArray(forms::Kind::MenuItem, "tch");
+    forms::ControlArray& edge = makeArray(forms::Kind::MenuItem, "edge");
+    forms::ControlArray& end = makeArray(forms::Kind::MenuItem, "end");
+
+    forms::Control& SpinEntryBox() const { return Text1[0]; }
+};
+
+// Wires the window's handlers and runs its load handler.
+void attachFrm1basic(Session& s, Frm1basic& f);

@@ -1,0 +1,104 @@
+#include "shell/session.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "panels/frm5help.h"
+#include "shell/frm1basic.h"
+
+// How each window is made and brought to life. Creating a window gives its design-time contents;
+// attaching wires its handlers and runs its load handler.
+struct Session::Slot {
+    std::string name;
+    std::function<std::unique_ptr<forms::Form>()> create;
+    std::function<void(Session&, forms::Form&)> attach;
+    std::unique_ptr<forms::Form> form;
+    bool loading = false;
+};
+
+namespace {
+
+template <typename W>
+std::unique_ptr<forms::Form> make() {
+    return std::make_unique<W>();
+}
+
+}  // namespace
+
+Session::Session(uint64_t seed) : rng_(seed) {
+    auto add = [this](std::string name, std::function<std::unique_ptr<forms::Form>()> create,
+                      std::function<void(Session&, forms::Form&)> attach) {
+        slots_.push_back(std::make_unique<Slot>(Slot{std::move(name), std::move(create), std::move(attach), nullptr}));
+    };
+    // One entry per window, in the order of Win.
+    add("frm1basic", make<Frm1basic>, [](Session& s, forms::Form& f) { attachFrm1basic(s, static_cast<Frm1basic&>(f)); });
+    add("frm5help", make<Frm5help>, [](Session& s, forms::Form& f) { attachFrm5help(s, static_cast<Frm5help&>(f)); });
+}
+
+Session::~Session() = default;
+
+uint64_t Session::defaultSeed() {
+    return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+void Session::start() {
+    frm1basic().show();
+}
+
+Frm1basic& Session::frm1basic() { return get<Frm1basic>(Win::frm1basic); }
+Frm5help& Session::frm5help() { return get<Frm5help>(Win::frm5help); }
+
+Session::Slot& Session::slot(std::string_view name) {
+    for (auto& s : slots_)
+        if (s->name == name) return *s;
+    throw std::out_of_range("no window named " + std::string(name));
+}
+
+forms::Form& Session::load(Slot& s) {
+    if (!s.form) {
+        s.form = s.create();
+        s.form->setLoaded(true);
+        loadOrder_.push_back(s.form.get());
+        s.loading = true;
+        s.attach(*this, *s.form);
+        s.loading = false;
+    }
+    return *s.form;
+}
+
+forms::Form& Session::form(std::string_view name) {
+    Slot& s = slot(name);
+    size_t i = 0;
+    while (slots_[i].get() != &s) ++i;
+    if (!cache_[i]) cache_[i] = &load(s);
+    return *cache_[i];
+}
+
+std::vector<forms::Form*> Session::loadedForms() { return loadOrder_; }
+
+bool Session::isLoaded(std::string_view name) const {
+    for (auto& s : slots_)
+        if (s->name == name) return s->form != nullptr;
+    return false;
+}
+
+void Session::closeRequested(forms::Form& f) {
+    if (f.onCloseRequest) {
+        f.onCloseRequest();
+        return;
+    }
+    f.hide();  // a panel keeps its contents while hidden
+}
+
+void Session::end(const std::vector<std::string>& unloadOrder) {
+    // The windows stay in memory until the session goes; the view closes them and quits.
+    for (const auto& name : unloadOrder) {
+        for (auto& s : slots_) {
+            if (s->name == name && s->form) {
+                s->form->hide();
+                s->form->setLoaded(false);
+            }
+        }
+    }
+    ended_ = true;
+}

@@ -1,0 +1,67 @@
+// The session: owns the state and every window. A window is created, hidden, with its design-time
+// contents the first time its accessor is called, and its load handler runs then, once.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/form.h"
+#include "state/session_state.h"
+
+class Frm1basic;
+class Frm5help;
+
+class Session : public forms::Host {
+public:
+    explicit Session(uint64_t seed = defaultSeed());
+    ~Session() override;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Loads the main window (running its load handler) and shows it.
+    void start();
+
+    state::SessionState st;
+
+    Frm1basic& frm1basic();
+    Frm5help& frm5help();
+
+    // Random numbers for the self-test; injectable through the seed.
+    std::mt19937_64& rng() { return rng_; }
+    static uint64_t defaultSeed();
+
+    // forms::Host
+    forms::Form& form(std::string_view name) override;
+    std::vector<forms::Form*> loadedForms() override;
+    bool ended() const override { return ended_; }
+    void closeRequested(forms::Form& f) override;
+
+    // Unloads every window in the given order; the program ends with it.
+    void end(const std::vector<std::string>& unloadOrder);
+    bool isLoaded(std::string_view name) const;
+
+    // The windows, in the order of their slots.
+    enum class Win { frm1basic, frm5help, Count };
+
+private:
+    struct Slot;
+    Slot& slot(std::string_view name);
+    forms::Form& load(Slot& s);
+    template <typename W>
+    W& get(Win w) {
+        forms::Form* f = cache_[static_cast<size_t>(w)];
+        if (!f) f = cache_[static_cast<size_t>(w)] = &load(*slots_[static_cast<size_t>(w)]);
+        return static_cast<W&>(*f);
+    }
+
+    std::vector<std::unique_ptr<Slot>> slots_;
+    forms::Form* cache_[static_cast<size_t>(Win::Count)] = {};
+    std::vector<forms::Form*> loadOrder_;
+    std::mt19937_64 rng_;
+    bool ended_ = false;
+};

@@ -3,7 +3,13 @@
 #include <algorithm>
 #include <chrono>
 
+#include "panels/frm3hgf.h"
+#include "panels/frm4about.h"
 #include "panels/frm5help.h"
+#include "panels/frm6fast.h"
+#include "panels/frm7tch.h"
+#include "panels/frm8edge.h"
+#include "settings/frm2opti.h"
 #include "shell/frm1basic.h"
 
 // How each window is made and brought to life. Creating a window gives its design-time contents;
@@ -13,7 +19,6 @@ struct Session::Slot {
     std::function<std::unique_ptr<forms::Form>()> create;
     std::function<void(Session&, forms::Form&)> attach;
     std::unique_ptr<forms::Form> form;
-    bool loading = false;
 };
 
 namespace {
@@ -31,8 +36,16 @@ Session::Session(uint64_t seed) : rng_(seed) {
         slots_.push_back(std::make_unique<Slot>(Slot{std::move(name), std::move(create), std::move(attach), nullptr}));
     };
     // One entry per window, in the order of Win.
-    add("frm1basic", make<Frm1basic>, [](Session& s, forms::Form& f) { attachFrm1basic(s, static_cast<Frm1basic&>(f)); });
-    add("frm5help", make<Frm5help>, [](Session& s, forms::Form& f) { attachFrm5help(s, static_cast<Frm5help&>(f)); });
+#define WINDOW(W, cls) add(#W, make<cls>, [](Session& s, forms::Form& f) { attach##cls(s, static_cast<cls&>(f)); })
+    WINDOW(frm1basic, Frm1basic);
+    WINDOW(frm2opti, Frm2opti);
+    WINDOW(frm3hgf, Frm3hgf);
+    WINDOW(frm4about, Frm4about);
+    WINDOW(frm5help, Frm5help);
+    WINDOW(frm6fast, Frm6fast);
+    WINDOW(frm7tch, Frm7tch);
+    WINDOW(frm8edge, Frm8edge);
+#undef WINDOW
 }
 
 Session::~Session() = default;
@@ -46,7 +59,13 @@ void Session::start() {
 }
 
 Frm1basic& Session::frm1basic() { return get<Frm1basic>(Win::frm1basic); }
+Frm2opti& Session::frm2opti() { return get<Frm2opti>(Win::frm2opti); }
+Frm3hgf& Session::frm3hgf() { return get<Frm3hgf>(Win::frm3hgf); }
+Frm4about& Session::frm4about() { return get<Frm4about>(Win::frm4about); }
 Frm5help& Session::frm5help() { return get<Frm5help>(Win::frm5help); }
+Frm6fast& Session::frm6fast() { return get<Frm6fast>(Win::frm6fast); }
+Frm7tch& Session::frm7tch() { return get<Frm7tch>(Win::frm7tch); }
+Frm8edge& Session::frm8edge() { return get<Frm8edge>(Win::frm8edge); }
 
 Session::Slot& Session::slot(std::string_view name) {
     for (auto& s : slots_)
@@ -59,9 +78,7 @@ forms::Form& Session::load(Slot& s) {
         s.form = s.create();
         s.form->setLoaded(true);
         loadOrder_.push_back(s.form.get());
-        s.loading = true;
         s.attach(*this, *s.form);
-        s.loading = false;
     }
     return *s.form;
 }

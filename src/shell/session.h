@@ -14,7 +14,13 @@
 #include "state/session_state.h"
 
 class Frm1basic;
+class Frm2opti;
+class Frm3hgf;
+class Frm4about;
 class Frm5help;
+class Frm6fast;
+class Frm7tch;
+class Frm8edge;
 
 class Session : public forms::Host {
 public:
@@ -29,7 +35,13 @@ public:
     state::SessionState st;
 
     Frm1basic& frm1basic();
+    Frm2opti& frm2opti();
+    Frm3hgf& frm3hgf();
+    Frm4about& frm4about();
     Frm5help& frm5help();
+    Frm6fast& frm6fast();
+    Frm7tch& frm7tch();
+    Frm8edge& frm8edge();
 
     // Random numbers for the self-test; injectable through the seed.
     std::mt19937_64& rng() { return rng_; }
@@ -46,7 +58,7 @@ public:
     bool isLoaded(std::string_view name) const;
 
     // The windows, in the order of their slots.
-    enum class Win { frm1basic, frm5help, Count };
+    enum class Win { frm1basic, frm2opti, frm3hgf, frm4about, frm5help, frm6fast, frm7tch, frm8edge, Count };
 
 private:
     struct Slot;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "forms/convert.h"
 
@@ -44,11 +45,41 @@ struct NewSpinDozenCounters {
     int32_t l_hall = 0;
 };
 
+struct EvenChanceStates {  // 0 idle, 1 armed, 2 repeat
+    Var l_red, l_black, l_odd, l_even, l_high;
+    int32_t l_low = 0;
+};
+
+struct Sys7thState {
+    std::string s_bet;  // numbers to bet, joined by ","
+    Var i_num1;         // street partners of the last spin
+    int32_t i_num2 = 0;
+};
+
+struct Sys19thAdvState {
+    Var i_loses19;  // 8thAdv cycles that ran out
+};
+
+struct WaveTrackerState {
+    Var i_bbet17_1 = 1, i_bbet17_2 = 1, i_bbet17_3 = 1, i_bbet17_4 = 1;
+    Var i_cwin17_1 = 0, i_cwin17_2 = 0, i_cwin17_3 = 0, i_cwin17_4 = 0;
+};
+
+struct WheelNextFour {
+    Var i_cycrnd1, i_cycrnd2, i_cycrnd3;
+    int32_t i_cycrnd4 = 0;
+};
+
 struct SessionState : DozenCounts,
                       SpinCounters,
                       Sys2ndState,
                       Sys3rdTrendState,
                       ColumnCounts,
-                      NewSpinDozenCounters {};
+                      NewSpinDozenCounters,
+                      EvenChanceStates,
+                      Sys7thState,
+                      Sys19thAdvState,
+                      WaveTrackerState,
+                      WheelNextFour {};
 
 }  // namespace state

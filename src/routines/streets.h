@@ -9,6 +9,8 @@
 #include <string_view>
 #include <utility>
 
+class Session;
+
 namespace routines {
 
 // Street 1..12 of a number; 0 for zero and negatives. Numbers above 36 count as street 12.
@@ -29,5 +31,12 @@ int add_twonbrs(int64_t lastSpin, std::string_view sbet);
 
 // sBet with the two other numbers of 1, 2, 3 appended for n = 1, 2, 3; unchanged otherwise.
 std::string marosti_add(int64_t n, std::string_view sBet);
+
+// On the 7th system's state: the partners into i_num1 / i_num2 (unchanged when lastSpin is not
+// in the street), the list without the street into s_bet, and the 1-2-3 append to s_bet (text
+// that is not a number appends nothing).
+void findtwonbrs(Session& s, int64_t thisStreet, int64_t lastSpin);
+void rem_twonbrs(Session& s, int64_t lastSpin, std::string_view sbet);
+void marosti_add(Session& s, std::string_view s1);
 
 }  // namespace routines

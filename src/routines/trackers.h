@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+
+class Session;
 
 namespace routines {
 
@@ -30,5 +33,12 @@ EvenChancePair br_check(EvenChancePair redBlack, int64_t s1, int64_t s2, int64_t
                         bool row2Row3SameColour);
 EvenChancePair hl_check(EvenChancePair lowHigh, int64_t s1, int64_t s2, int64_t row3);
 EvenChancePair oe_check(EvenChancePair oddEven, int64_t s1, int64_t s2, int64_t row3);
+
+// On the session: s1 = history row 2, s2 = row 1, as the 5th system passes them; the trackers
+// read row 3 and, for colour, the text colours of rows 2 and 3 themselves. Text that is not a
+// number in s1 or s2 leaves the states as they are.
+void br_check(Session& s, std::string_view s1, std::string_view s2);
+void hl_check(Session& s, std::string_view s1, std::string_view s2);
+void oe_check(Session& s, std::string_view s1, std::string_view s2);
 
 }  // namespace routines

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+class Session;
+
 namespace routines {
 
 // The 37 pockets clockwise from zero.
@@ -44,5 +46,9 @@ std::optional<std::array<int, 4>> f_4nbCycleRound(int64_t i0);
 
 // i0's row of CycleRoundExperience; nullopt outside 0..36.
 std::optional<std::array<int, 4>> f_4nbCycleRoundExperience(int64_t i0);
+
+// The four numbers into i_cycrnd1..4; nothing outside 0..36.
+void f_4nbCycleRound(Session& s, int64_t i0);
+void f_4nbCycleRoundExperience(Session& s, int64_t i0);
 
 }  // namespace routines

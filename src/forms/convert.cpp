@@ -30,6 +30,17 @@ bool isNumeric(std::string_view t) {
 }
 
 std::optional<double> toDouble(std::string_view t) {
+    // Whole numbers are by far the most common text: read them without the C library.
+    if (!t.empty() && t.size() <= 16) {
+        size_t i = (t[0] == '-' || t[0] == '+') ? 1 : 0;
+        int64_t v = 0;
+        bool digits = i < t.size();
+        for (size_t k = i; k < t.size() && digits; ++k) {
+            if (t[k] < '0' || t[k] > '9') digits = false;
+            else v = v * 10 + (t[k] - '0');
+        }
+        if (digits) return static_cast<double>(t[0] == '-' ? -v : v);
+    }
     if (!isNumeric(t)) return std::nullopt;
     std::string s(t);
     for (char& c : s)
@@ -59,6 +70,17 @@ std::optional<int32_t> toInt(double x) {
 }
 
 std::optional<int32_t> toInt(std::string_view t) {
+    // Spins and counts: short whole numbers, read directly.
+    if (!t.empty() && t.size() <= 9) {
+        size_t i = t[0] == '-' ? 1 : 0;
+        int32_t v = 0;
+        bool digits = i < t.size();
+        for (size_t k = i; k < t.size() && digits; ++k) {
+            if (t[k] < '0' || t[k] > '9') digits = false;
+            else v = v * 10 + (t[k] - '0');
+        }
+        if (digits) return i ? -v : v;
+    }
     auto d = toDouble(t);
     if (!d) return std::nullopt;
     return toInt(*d);

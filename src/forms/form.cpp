@@ -23,9 +23,9 @@ void Control::markDirty() {
     }
 }
 
-void Control::setText(std::string t) {
+void Control::setText(std::string_view t) {
     if (t == text_) return;
-    text_ = std::move(t);
+    text_.assign(t);
     markDirty();
     if (onChange) onChange();
 }
@@ -131,9 +131,9 @@ void Control::typeText(std::string_view s) {
     for (char c : s) typeKey(c);
 }
 
-void Control::edit(std::string newText) {
+void Control::edit(std::string_view newText) {
     if (kind_ != Kind::TextBox || locked_) return;
-    setText(std::move(newText));
+    setText(newText);
 }
 
 void Control::click() {
@@ -186,22 +186,34 @@ Control& Control::at(int left, int top, int width, int height) {
     return *this;
 }
 
-Control& ControlArray::operator[](int i) const {
-    auto it = items_.find(i);
-    if (it == items_.end())
-        throw std::out_of_range(name_ + "(" + std::to_string(i) + ") does not exist");
-    return *it->second;
-}
-
-Control* ControlArray::find(int i) const {
-    auto it = items_.find(i);
-    return it == items_.end() ? nullptr : it->second.get();
+void ControlArray::missing(int i) const {
+    throw std::out_of_range(name_ + "(" + std::to_string(i) + ") does not exist");
 }
 
 Control& ControlArray::add(int i) {
-    auto& slot = items_[i];
+    if (i < 0) missing(i);
+    if (static_cast<size_t>(i) >= items_.size()) items_.resize(static_cast<size_t>(i) + 1);
+    auto& slot = items_[static_cast<size_t>(i)];
     if (!slot) slot = std::make_unique<Control>(form_, kind_, name_, i);
     return *slot;
+}
+
+int ControlArray::lbound() const {
+    for (size_t i = 0; i < items_.size(); ++i)
+        if (items_[i]) return static_cast<int>(i);
+    return 0;
+}
+
+int ControlArray::ubound() const {
+    for (size_t i = items_.size(); i-- > 0;)
+        if (items_[i]) return static_cast<int>(i);
+    return -1;
+}
+
+size_t ControlArray::count() const {
+    size_t n = 0;
+    for (auto& c : items_) n += c != nullptr;
+    return n;
 }
 
 Form::Form(std::string name) : name_(std::move(name)) {}

@@ -52,9 +52,9 @@ public:
 
     // Text of a text box, caption of every other kind. A change raises onChange at once.
     const std::string& text() const { return text_; }
-    void setText(std::string t);
+    void setText(std::string_view t);
     const std::string& caption() const { return text_; }
-    void setCaption(std::string t) { setText(std::move(t)); }
+    void setCaption(std::string_view t) { setText(t); }
 
     Color foreColor() const { return fore_; }
     void setForeColor(Color c);
@@ -110,7 +110,7 @@ public:
     void typeKey(char c);             // key press, then the character inserted unless consumed
     void pressEnter();                // key press of Enter (nothing is inserted)
     void typeText(std::string_view s);  // a sequence of typeKey
-    void edit(std::string newText);   // the view's "text edited" (keys already seen by keyPress)
+    void edit(std::string_view newText);   // the view's "text edited" (keys already seen by keyPress)
     void click();                     // switches toggle / select first, then onClick
     void dblClick();
     void mouseMove();
@@ -157,25 +157,35 @@ private:
 class ControlArray {
 public:
     ControlArray(Form& form, Kind kind, std::string name) : form_(form), kind_(kind), name_(std::move(name)) {}
-    Control& operator[](int i) const;  // the element must exist
-    Control* find(int i) const;
+    // The element must exist: a missing one is a design fault, not a player's doing.
+    Control& operator[](int i) const {
+        Control* c = find(i);
+        if (!c) missing(i);
+        return *c;
+    }
+    Control* find(int i) const {
+        return i >= 0 && static_cast<size_t>(i) < items_.size() ? items_[static_cast<size_t>(i)].get() : nullptr;
+    }
     Control& add(int i);
-    bool has(int i) const { return items_.count(i) != 0; }
+    bool has(int i) const { return find(i) != nullptr; }
     const std::string& name() const { return name_; }
     Kind kind() const { return kind_; }
-    int lbound() const { return items_.empty() ? 0 : items_.begin()->first; }
-    int ubound() const { return items_.empty() ? -1 : items_.rbegin()->first; }
-    size_t count() const { return items_.size(); }
+    int lbound() const;
+    int ubound() const;
+    size_t count() const;
     template <typename F>
     void forEach(F f) const {
-        for (auto& [i, c] : items_) f(*c);
+        for (auto& c : items_)
+            if (c) f(*c);
     }
 
 private:
+    [[noreturn]] void missing(int i) const;
+
     Form& form_;
     Kind kind_;
     std::string name_;
-    std::map<int, std::unique_ptr<Control>> items_;
+    std::vector<std::unique_ptr<Control>> items_;  // by index; gaps are null
 };
 
 class Form {

@@ -49,12 +49,12 @@ int colourClass(int n) { return isRed(n) ? 1 : isBlack(n) ? 2 : 0; }
 
 int spinOf(std::string_view text) { return forms::toInt(text).value_or(-1); }
 
-std::string lhm_check(Session& s, std::string_view spin) {
-    std::string_view c = dozenClass(spinOf(spin));
+std::string_view lhm_check(Session& s, int n) {
+    std::string_view c = dozenClass(n);
     if (c == "L") s.st.l_ll += 1;
     else if (c == "M") s.st.l_mm += 1;
     else if (c == "H") s.st.l_hh += 1;
-    return std::string(c);
+    return c;
 }
 
 void lhm_check2(Session& s, std::string_view spin) {

@@ -17,6 +17,9 @@ bool isHigh(int n);  // 19-36
 bool isOdd(int n);
 bool isEven(int n);
 
+// A spin given as text: its number, or -1 when the text is no number (out of range everywhere).
+int spinOf(std::string_view text);
+
 // "0", "L", "M", "H"; "" outside 0..36.
 std::string_view dozenClass(int n);
 // 1, 2, 3; 0 for zero and outside 0..36.
@@ -26,10 +29,9 @@ int sixth(int n);
 // 1 red, 2 black, 0 for zero and outside 0..36.
 int colourClass(int n);
 
-// A spin given as text: its number, or -1 when the text is no number (out of range everywhere).
-int spinOf(std::string_view text);
 
-std::string lhm_check(Session& s, std::string_view spin);   // counts into l_ll, l_mm, l_hh
+std::string_view lhm_check(Session& s, int n);              // counts into l_ll, l_mm, l_hh
+inline std::string lhm_check(Session& s, std::string_view spin) { return std::string(lhm_check(s, spinOf(spin))); }
 void lhm_check2(Session& s, std::string_view spin);         // counts into l_ll2, l_mm2, l_hh2
 void col_check(Session& s, std::string_view spin);          // counts into l_1col, l_2col, l_3col
 int col_check2(std::string_view spin);

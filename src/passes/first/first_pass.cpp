@@ -28,8 +28,9 @@ void classifyRows(Session& s, Frm1basic& f) {
     for (int i = 0; i <= 28; ++i) {
         const std::string& t = f.Text1[i].text();
         if (t.empty()) continue;
-        f.Text2[i].setText(routines::lhm_check(s, t));
-        int code = routines::col_check2(t);
+        int n = routines::spinOf(t);
+        f.Text2[i].setText(routines::lhm_check(s, n));
+        int code = routines::columnClass(n);
         f.Label5[i].setCaption(forms::numText(code));
         f.Label5[i].setBackColor(columnCodeColor(code));
     }

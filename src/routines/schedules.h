@@ -4,8 +4,11 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "routines/ladders.h"
+
+class Session;
 
 namespace routines {
 
@@ -44,5 +47,14 @@ int64_t f_prog8thADVcdown(int64_t start, int64_t count, AdvSchedule schedule);
 // The older 60-spin schedule; 0 before its start or past start + 60 (the caller shows "QT").
 int f_prog60(int64_t start, int64_t count);
 inline constexpr Band Prog60Bands[] = {{0, 20, 2}, {21, 30, 3}, {31, 40, 4}, {41, 50, 6}, {51, 60, 8}};
+
+// On the session: the schedule is the selected option button of the options window, s1 the text
+// of NonAppearCnt. S90's restart writes the next start into NonAppearCnt; a cycle that has run
+// out counts into i_loses19; f_prog60 past its schedule shows "QT" in the HGF panel's Text4(1).
+// An s1 that is not a number gives 0 and changes nothing.
+AdvSchedule advSchedule(Session& s);
+int f_prog8thADV(Session& s, std::string_view s1, int64_t i3);
+int64_t f_prog8thADVcdown(Session& s, std::string_view s1, int64_t i3);
+int f_prog60(Session& s, std::string_view s1, int64_t i0);
 
 }  // namespace routines

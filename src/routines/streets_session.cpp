@@ -1,4 +1,5 @@
 #include "forms/convert.h"
+#include "routines/state_value.h"
 #include "routines/streets.h"
 #include "shell/session.h"
 
@@ -6,8 +7,8 @@ namespace routines {
 
 void findtwonbrs(Session& s, int64_t thisStreet, int64_t lastSpin) {
     if (const auto partners = findtwonbrs(thisStreet, lastSpin)) {
-        s.st.i_num1 = partners->first;
-        s.st.i_num2 = partners->second;
+        setInt(s.st.i_num1, partners->first);
+        setInt(s.st.i_num2, partners->second);
     }
 }
 

@@ -1,6 +1,7 @@
 #include <optional>
 
 #include "forms/convert.h"
+#include "routines/state_value.h"
 #include "routines/trackers.h"
 #include "shell/frm1basic.h"
 #include "shell/session.h"
@@ -8,15 +9,6 @@
 namespace routines {
 
 namespace {
-
-int64_t get(const forms::Var& v) { return static_cast<int64_t>(v.value()); }
-int64_t get(int32_t v) { return v; }
-
-// A state that the tracker did not change keeps its "no value yet".
-void put(forms::Var& v, int64_t x) {
-    if (v.empty() ? x != 0 : get(v) != x) v = x;
-}
-void put(int32_t& v, int64_t x) { v = static_cast<int32_t>(x); }
 
 struct Rows {
     int64_t s1, s2, row3;
@@ -36,9 +28,9 @@ template <typename A, typename B, typename Track>
 void track(Session& s, std::string_view s1, std::string_view s2, A& a, B& b, Track&& tracker) {
     const auto rows = readRows(s, s1, s2);
     if (!rows) return;
-    const EvenChancePair after = tracker(EvenChancePair{get(a), get(b)}, *rows);
-    put(a, after.a);
-    put(b, after.b);
+    const EvenChancePair after = tracker(EvenChancePair{asInt(a), asInt(b)}, *rows);
+    setIfChanged(a, after.a);
+    setIfChanged(b, after.b);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+class Session;
+
 namespace routines {
 
 struct WaveAccount {
@@ -23,5 +25,12 @@ inline constexpr double WaveLossShare = 0.043;
 // only an active wave with a number books. Returns true when the stake was set anew (the
 // stake box then shows it).
 bool bookWave(WaveAccount& wave, std::string_view waveBox, bool active, std::string_view spin);
+
+// The trackers of waves 1 to 4 on the session: the wave boxes Text12(0..3) of the HGF panel
+// (&HFF00 = active, "N" = free), the newest history row, and the stake boxes Text13(4..7).
+void FN17(Session& s);
+void SN17(Session& s);
+void TN17(Session& s);
+void FON17(Session& s);
 
 }  // namespace routines

@@ -1,3 +1,4 @@
+#include "routines/state_value.h"
 #include "routines/wheel.h"
 #include "shell/session.h"
 
@@ -7,10 +8,10 @@ namespace {
 
 void store(Session& s, const std::optional<std::array<int, 4>>& four) {
     if (!four) return;
-    s.st.i_cycrnd1 = (*four)[0];
-    s.st.i_cycrnd2 = (*four)[1];
-    s.st.i_cycrnd3 = (*four)[2];
-    s.st.i_cycrnd4 = (*four)[3];
+    setInt(s.st.i_cycrnd1, (*four)[0]);
+    setInt(s.st.i_cycrnd2, (*four)[1]);
+    setInt(s.st.i_cycrnd3, (*four)[2]);
+    setInt(s.st.i_cycrnd4, (*four)[3]);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+class Session;
+
 namespace routines {
 
 enum class Win16Place { Zero, Corner, Edge, Middle };
@@ -34,5 +36,9 @@ Win16Place win16Place(int64_t nbr);
 // in the cycle phase). dozen is the spin's class "L", "M", "H" or "0"; anything else, a level
 // the phase does not play, or a number outside 1..36 for a dozen letter gives 0.
 int64_t win16(int64_t nbr, std::string_view dozen, bool bcyc, int64_t bbet16, int64_t unit);
+
+// With the unit read from the HGF panel: "Basebet:" Text10(3), or the cycle bet Text10(4) in the
+// cycle phase. A unit box that holds no whole number gives 0.
+int64_t win16(Session& s, int64_t nbr, std::string_view dozen, bool bcyc, int64_t bbet16);
 
 }  // namespace routines

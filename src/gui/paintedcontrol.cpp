@@ -1,0 +1,70 @@
+#include "gui/paintedcontrol.h"
+
+#include <algorithm>
+
+#include <QPainter>
+
+#include "gui/colors.h"
+
+namespace gui {
+
+PaintedControl::PaintedControl(const forms::Control& control, QWidget* parent)
+    : QWidget(parent), control_(control) {
+    // Lines and shapes are decoration: clicks go to whatever lies beneath.
+    if (control.kind() != forms::Kind::Frame) setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PaintedControl::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    switch (control_.kind()) {
+        case forms::Kind::Line: paintLine(p); break;
+        case forms::Kind::Shape: paintShape(p); break;
+        default: paintFrame(p); break;
+    }
+}
+
+void PaintedControl::paintLine(QPainter& p) const {
+    p.setPen(toQColor(control_.foreColor()));
+    const QRect r = rect();
+    // A negative width or height in the model runs the line the other way across its box.
+    const forms::Geometry& g = control_.geometry();
+    if ((g.width < 0) != (g.height < 0))
+        p.drawLine(r.bottomLeft(), r.topRight());
+    else
+        p.drawLine(r.topLeft(), r.bottomRight());
+}
+
+void PaintedControl::paintShape(QPainter& p) const {
+    // Style: 0 rectangle, 1 square, 2 oval, 3 circle, 4 rounded rectangle, 5 rounded square.
+    const int style = control_.style();
+    QRect r = rect().adjusted(0, 0, -1, -1);
+    if (style % 2 == 1) {
+        const int side = std::min(r.width(), r.height());
+        r = QRect(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+    }
+    p.setRenderHint(QPainter::Antialiasing, style >= 2);
+    p.setBrush(toQColor(control_.backColor()));
+    p.setPen(control_.borderStyle() == 0 ? QPen(Qt::NoPen) : QPen(toQColor(control_.foreColor())));
+    if (style == 2 || style == 3)
+        p.drawEllipse(r);
+    else if (style == 4 || style == 5)
+        p.drawRoundedRect(r, 6, 6);
+    else
+        p.drawRect(r);
+}
+
+void PaintedControl::paintFrame(QPainter& p) const {
+    p.fillRect(rect(), toQColor(control_.backColor()));
+    const QString caption = QString::fromStdString(control_.caption());
+    const int textHeight = fontMetrics().height();
+    const int top = caption.isEmpty() ? 0 : textHeight / 2;
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(rect().adjusted(0, top, -1, -1));
+    if (caption.isEmpty()) return;
+    const QRect textRect(6, 0, fontMetrics().horizontalAdvance(caption) + 4, textHeight);
+    p.fillRect(textRect, toQColor(control_.backColor()));
+    p.setPen(toQColor(control_.foreColor()));
+    p.drawText(textRect, Qt::AlignCenter, caption);
+}
+
+}  // namespace gui

@@ -1,0 +1,203 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include "gui/colors.h"
+#include "gui/formview.h"
+#include "gui/view.h"
+#include "shell/frm1basic.h"
+#include "shell/session.h"
+
+namespace {
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "advisor_view_tests";
+    static char* argv[] = {name, nullptr};
+    static auto* instance = new QApplication(argc, argv);  // left to the process exit on purpose
+    return *instance;
+}
+
+struct ViewTest : ::testing::Test {
+    ViewTest() {
+        app();
+        session.start();
+        view.sync();
+        window()->activateWindow();
+        QApplication::processEvents();
+    }
+    gui::FormView* window() { return view.window(session.frm1basic()); }
+    template <typename W>
+    W* widget(const forms::Control& c) {
+        return qobject_cast<W*>(window()->widget(c));
+    }
+
+    Session session{42};
+    gui::View view{session};
+};
+
+void sendKey(QWidget* w, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &release);
+}
+
+void typeDigits(QWidget* w, const QString& digits) {
+    for (QChar d : digits) sendKey(w, Qt::Key_0 + d.digitValue(), QString(d));
+}
+
+QColor textColor(QWidget* w) { return w->palette().color(QPalette::Active, QPalette::Text); }
+
+}  // namespace
+
+TEST(Colors, ModelAndSystemColours) {
+    struct Case {
+        forms::Color model;
+        QColor shown;
+    };
+    const Case cases[] = {
+        {forms::colors::Red, QColor(255, 0, 0)},
+        {0xFF0000, QColor(0, 0, 255)},
+        {forms::colors::Green, QColor(0, 192, 0)},
+        {0x80FF, QColor(255, 128, 0)},
+        {forms::colors::ScrollBar, Qt::black},  // the text colour of black numbers
+        {forms::colors::Window, Qt::white},
+        {forms::colors::WindowText, Qt::black},
+        {forms::colors::ButtonFace, QColor(0xf0, 0xf0, 0xf0)},
+        {forms::colors::ButtonText, Qt::black},
+        {0x8000000E, QColor(0xfc, 0xfc, 0xfc)},
+        {0x800000FF, Qt::black},  // no such entry
+    };
+    for (const Case& c : cases) EXPECT_EQ(gui::toQColor(c.model), c.shown) << std::hex << c.model;
+}
+
+TEST_F(ViewTest, TypedSpinLandsInTheHistory) {
+    auto& f = session.frm1basic();
+    auto* entry = widget<QLineEdit>(f.Text1[0]);
+    ASSERT_NE(entry, nullptr);
+
+    typeDigits(entry, "123");  // three digits are no spin: the box clears itself
+    EXPECT_EQ(entry->text(), "");
+    EXPECT_EQ(f.Text1[0].text(), "");
+
+    typeDigits(entry, "14");
+    EXPECT_EQ(entry->text(), "14");
+    sendKey(entry, Qt::Key_Return, "\r");
+
+    auto* row1 = widget<QLineEdit>(f.Text1[1]);
+    EXPECT_EQ(row1->text(), "14");
+    EXPECT_EQ(f.Text1[1].foreColor(), forms::colors::Red);
+    EXPECT_EQ(textColor(row1), QColor(255, 0, 0));
+    EXPECT_EQ(widget<QLineEdit>(f.Text2[1])->text(), "M");
+    EXPECT_EQ(widget<QPushButton>(f.Command1)->text(), "Spins: 1");
+    EXPECT_EQ(entry->text(), "");
+    EXPECT_EQ(f.focus(), &f.Text1[0]);
+    EXPECT_EQ(QApplication::focusWidget(), entry);
+}
+
+TEST_F(ViewTest, ClickOnAHistoryRowReachesTheModel) {
+    auto& f = session.frm1basic();
+    auto* entry = widget<QLineEdit>(f.Text1[0]);
+    typeDigits(entry, "7");
+    sendKey(entry, Qt::Key_Return, "\r");
+
+    auto* row1 = widget<QLineEdit>(f.Text1[1]);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), row1->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(row1, &press);
+    EXPECT_EQ(f.Text1[1].backColor(), forms::colors::Green);
+    EXPECT_EQ(row1->palette().color(QPalette::Base), QColor(0, 192, 0));
+}
+
+TEST_F(ViewTest, ClosingAPanelHidesIt) {
+    auto& panel = session.form("frm2opti");
+    panel.show();
+    view.sync();
+    gui::FormView* w = view.window(panel);
+    ASSERT_TRUE(w && w->isVisible());
+    w->close();
+    EXPECT_FALSE(panel.visible());
+    EXPECT_FALSE(w->isVisible());
+}
+
+namespace {
+
+// A window of its own for what the main window lacks: option buttons and a label.
+struct Panel : forms::Form {
+    Panel() : Form("panel") {
+        setLoaded(true);
+        show();
+        Option.add(0).at(10, 10, 80, 20);
+        Option.add(1).at(10, 40, 80, 20);
+        Caption.design("x").at(10, 70, 80, 20);
+    }
+    forms::ControlArray& Option = makeArray(forms::Kind::OptionButton, "Option");
+    forms::Control& Caption = makeControl(forms::Kind::Label, "Caption");
+};
+
+struct PanelHost : forms::Host {
+    Panel panel;
+    bool over = false;
+    forms::Form& form(std::string_view) override { return panel; }
+    std::vector<forms::Form*> loadedForms() override { return {&panel}; }
+    bool ended() const override { return over; }
+    void closeRequested(forms::Form& f) override { f.hide(); }
+};
+
+void mouse(QWidget* w, QEvent::Type type) {
+    QMouseEvent e(type, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+}  // namespace
+
+TEST(PanelView, OptionButtonsShowOnlyTheModelsChoice) {
+    app();
+    PanelHost host;
+    gui::View view(host);
+    view.sync();
+    gui::FormView* w = view.window(host.panel);
+    auto* first = qobject_cast<QRadioButton*>(w->widget(host.panel.Option[0]));
+    auto* second = qobject_cast<QRadioButton*>(w->widget(host.panel.Option[1]));
+    first->click();
+    second->click();
+    second->click();  // a chosen option stays chosen
+    EXPECT_EQ(host.panel.Option[0].value(), 0);
+    EXPECT_EQ(host.panel.Option[1].value(), 1);
+    EXPECT_FALSE(first->isChecked());
+    EXPECT_TRUE(second->isChecked());
+}
+
+TEST(PanelView, LabelClicksAndDoubleClicks) {
+    app();
+    PanelHost host;
+    std::string seen;
+    host.panel.Caption.onClick = [&] { seen += "c"; };
+    host.panel.Caption.onDblClick = [&] { seen += "d"; };
+    gui::View view(host);
+    view.sync();
+    QWidget* label = view.window(host.panel)->widget(host.panel.Caption);
+    mouse(label, QEvent::MouseButtonPress);
+    mouse(label, QEvent::MouseButtonRelease);
+    mouse(label, QEvent::MouseButtonDblClick);
+    EXPECT_EQ(seen, "cd");
+}
+
+TEST(PanelView, EndHidesEveryWindow) {
+    app();
+    PanelHost host;
+    host.panel.Caption.onClick = [&] { host.over = true; };
+    gui::View view(host);
+    view.sync();
+    gui::FormView* w = view.window(host.panel);
+    ASSERT_TRUE(w->isVisible());
+    mouse(w->widget(host.panel.Caption), QEvent::MouseButtonPress);
+    EXPECT_FALSE(w->isVisible());
+}

@@ -14,10 +14,10 @@ std::string pairText(int64_t position) {
 }
 
 Elimination elimnbrs(int64_t val1, std::string_view s) {
-    const std::vector<std::string> pieces = forms::split(s, "|");
-    if (pieces.size() < 4) return {};
-    const auto a = forms::toInt64(pieces[1]);
-    const auto b = forms::toInt64(pieces[3]);
+    const std::vector<std::string> items = forms::split(s, "|");
+    if (items.size() < 4) return {};
+    const auto a = forms::toInt64(items[1]);
+    const auto b = forms::toInt64(items[3]);
     if (!a || !b) return {};
     const int64_t p = routines::oppositePairIndex(val1);
     auto forward = [p](int64_t d) -> std::optional<std::string> {
@@ -32,14 +32,14 @@ Elimination elimnbrs(int64_t val1, std::string_view s) {
 }
 
 std::optional<int64_t> calcwin(std::string_view s1, std::string_view s2, std::string_view s3) {
-    const std::vector<std::string> pieces = forms::split(s1, ",");
+    const std::vector<std::string> items = forms::split(s1, ",");
     const auto stake = forms::toInt64(s3);
-    if (pieces.size() < 4 || !stake) return std::nullopt;
+    if (items.size() < 4 || !stake) return std::nullopt;
     // Stakes beyond this cannot be multiplied in 64 bits; no bankroll comes near.
     constexpr int64_t Limit = INT64_MAX / 64;
     if (*stake > Limit || *stake < -Limit) return std::nullopt;
     for (size_t i = 0; i < 4; ++i)
-        if (pieces[i] == s2) return -33 * *stake;
+        if (items[i] == s2) return -33 * *stake;
     return 36 * *stake - 33 * *stake;
 }
 

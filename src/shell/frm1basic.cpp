@@ -2,7 +2,10 @@
 
 #include "passes/first/first_pass.h"
 #include "shell/entry.h"
+#include "shell/menus.h"
+#include "shell/selftest.h"
 #include "shell/session.h"
+#include "shell/startup.h"
 
 using forms::Kind;
 namespace colors = forms::colors;
@@ -47,6 +50,17 @@ Frm1basic::Frm1basic() : forms::Form("frm1basic") {
     Check2.at(200, RowTop + 24, 18, 18);
     Check3.at(200, RowTop + 48, 18, 18);
 
+    // Beside the buttons, right of the number column.
+    const int barY = rowY(28) + 28;
+    Label9.design("2NB prog").designColors(shell::SwitchOff, colors::ButtonFace).at(250, barY + 5, 60, 16);
+    Label10.add(0).design("0").at(314, barY + 5, 30, 16);
+    Label10.add(1).design("0").at(348, barY + 5, 30, 16);
+    Command6.design("Command6").at(390, barY, 80, 26);
+    Command5.add(0).design("Start click").at(480, barY, 80, 26).setVisible(false);
+    Command5.add(1).design("Stop click").at(564, barY, 110, 26).setVisible(false);
+    Timer1.setInterval(60000);
+    Timer1.setEnabled(false);
+
     opti.add(1).design("Options");
     hgf.add(3).design("HGF");
     fast.add(6).design("FAST");
@@ -66,10 +80,8 @@ void attachFrm1basic(Session& s, Frm1basic& f) {
     }
     f.Text5.onChange = [&s] { shell::Text5_Change(s); };
     f.Command1.onClick = [&s] { passes::Command1_Click(s); };
+    f.Command3.onClick = [&s] { shell::Command3_Click(s); };
+    shell::wireMenusAndSwitches(s, f);
 
-    // Load: the start values the entry road needs.
-    s.st.l_basebet = 1;
-    s.st.l_cwin2 = 0;
-    f.Text7.setText(forms::numText(int64_t{5} * forms::toInt(f.Text5.text()).value_or(1)));
-    f.SpinEntryBox().setFocus();
+    shell::Form_Load(s);
 }

@@ -22,6 +22,14 @@ public:
     forms::Control& Check2 = makeControl(forms::Kind::CheckBox, "Check2");
     forms::Control& Check3 = makeControl(forms::Kind::CheckBox, "Check3");
 
+    // "2NB prog" switch (on while its text is green) and its two figures.
+    forms::Control& Label9 = makeControl(forms::Kind::Label, "Label9");
+    forms::ControlArray& Label10 = makeArray(forms::Kind::Label, "Label10");
+    // The auto-click pair (never shown) with its timer, and a button that does nothing.
+    forms::ControlArray& Command5 = makeArray(forms::Kind::CommandButton, "Command5");
+    forms::Control& Timer1 = makeControl(forms::Kind::Timer, "Timer1");
+    forms::Control& Command6 = makeControl(forms::Kind::CommandButton, "Command6");
+
     // Menu bar, each item a one-element control array.
     forms::ControlArray& opti = makeArray(forms::Kind::MenuItem, "opti");
     forms::ControlArray& hgf = makeArray(forms::Kind::MenuItem, "hgf");

@@ -29,6 +29,7 @@ constexpr int CellWidth = 46;
 constexpr int RowHeight = 20;
 constexpr int Gap = 2;
 constexpr int Step = RowHeight + Gap;
+constexpr int LabelDrop = 3;
 
 // One block of the window: a title line, a line of column heads, then rows of cells with their
 // caption at the left. Rows and heads may also be placed at any line of the block.
@@ -37,8 +38,15 @@ struct Block {
 
     forms::Grid grid() const { return {left + CaptionWidth + 4, top + 2 * Step, cellWidth, RowHeight, Gap, Gap}; }
     Geometry cell(int col, int row, int span = 1) const { return grid().cell(col, row, span); }
+    // Labels draw their text from the top: a label on a line of boxes sits a little lower.
     Geometry caption(int row, int offset = 0, int width = CaptionWidth) const {
-        return {left + offset, grid().cell(0, row).top, width, RowHeight};
+        return {left + offset, grid().cell(0, row).top + LabelDrop, width, RowHeight - LabelDrop};
+    }
+    // A box in the caption column.
+    Geometry side(int row, int offset, int width) const { return {left + offset, grid().cell(0, row).top, width, RowHeight}; }
+    Geometry inLine(int col, int row, int span = 1) const {
+        Geometry g = cell(col, row, span);
+        return {g.left, g.top + LabelDrop, g.width, g.height - LabelDrop};
     }
     Geometry title(int width = 360) const { return {left, top, width, RowHeight}; }
     int bottom(int rows) const { return grid().bottom(rows); }
@@ -118,11 +126,11 @@ int buildSectorRows(Builder& b, const Block& blk) {
         ++row;
     }
     b.text(blk.caption(row), "Limits");
-    b.text(blk.cell(0, row), "Sleep", HeadText, 1);
+    b.text(blk.inLine(0, row), "Sleep", HeadText, 1);
     b.typed(SectorSleepLimit, blk.cell(1, row), "75");
-    b.text(blk.cell(2, row), "Ladder", HeadText, 1);
+    b.text(blk.inLine(2, row), "Ladder", HeadText, 1);
     b.typed(SectorLadderLimit, blk.cell(3, row), "99");
-    b.text(blk.cell(4, row), "Widen", HeadText, 1);
+    b.text(blk.inLine(4, row), "Widen", HeadText, 1);
     b.typed(SectorWidenStep, blk.cell(5, row), "99");
     return blk.bottom(row + 1);
 }
@@ -152,8 +160,8 @@ int buildAlternationRows(Builder& b, const Block& blk) {
     for (const auto& r : AlternationRows) {
         if (r.label == 15) {  // "GO" carries its pair of numbers beside its caption
             b.label(r.label, blk.caption(row, 0, 30), r.caption).setToolTip(r.toolTip);
-            b.typed(GoPairFirst, blk.caption(row, 34, 36), "8");
-            b.typed(GoPairSecond, blk.caption(row, 74, 36), "28");
+            b.typed(GoPairFirst, blk.side(row, 34, 36), "8");
+            b.typed(GoPairSecond, blk.side(row, 74, 36), "28");
         } else {
             b.label(r.label, blk.caption(row), r.caption).setToolTip(r.toolTip);
         }
@@ -165,18 +173,18 @@ int buildAlternationRows(Builder& b, const Block& blk) {
     auto& sw = b.label(SwitchLabel, blk.caption(row), "-", 0xFFFFFF).designColors(0xFFFFFF, 0x404040);
     sw.setBorderStyle(1);
     sw.setAlignment(2);
-    b.text(blk.cell(0, row), "Stake", HeadText, 1);
+    b.text(blk.inLine(0, row), "Stake", HeadText, 1);
     b.shown(SwitchStake, blk.cell(1, row), "1");
-    b.text(blk.cell(2, row), "Left", HeadText, 1);
+    b.text(blk.inLine(2, row), "Left", HeadText, 1);
     b.shown(SwitchLeft, blk.cell(3, row));
-    b.text(blk.cell(4, row), "Length", HeadText, 1);
+    b.text(blk.inLine(4, row), "Length", HeadText, 1);
     b.typed(SwitchLength, blk.cell(5, row), "30");
     return blk.bottom(row + 1);
 }
 
 int buildGapRows(Builder& b, const Block& blk) {
     b.title(blk, "Gap rows N-X-N");
-    b.text(blk.cell(7, -2), "Limit", HeadText, 1);
+    b.text(blk.inLine(7, -2), "Limit", HeadText, 1);
     b.typed(GapRowLimit, blk.cell(8, -2), "25");
     b.heads(blk, -1, {{0, "Cwin"}, {1, "CwMin"}, {2, "Count"}, {3, "Bb"}, {4, "BbMx"}, {5, "CntMx"}});
     int row = 0;
@@ -192,7 +200,7 @@ int buildGapRows(Builder& b, const Block& blk) {
 // Twelve streets side by side: caption, gap, longest gap.
 int buildStreetGaps(Builder& b, const Block& blk) {
     b.title(blk, "Street gaps");
-    b.text(blk.cell(10, -2), "Ncnt", HeadText, 1);
+    b.text(blk.inLine(10, -2), "Ncnt", HeadText, 1);
     b.typed(StreetGapLimit, blk.cell(11, -2), "8");
     static constexpr std::pair<int, const char*> captions[12] = {
         {28, "1-3"},   {29, "4-6"},   {19, "7-9"},   {30, "10-12"}, {31, "13-15"}, {32, "16-18"},
@@ -234,27 +242,27 @@ int buildNumberLists(Builder& b, const Block& blk, Frm7tch& f) {
     b.cells(blk, 0, 0, {223, 224, 225, 226, 227, 228});
     b.typed(229, blk.cell(6, 0), "20");
     b.text(blk.caption(1), "Partners");
-    b.label(43, blk.cell(0, 1, 4), "-");
+    b.label(43, blk.inLine(0, 1, 4), "-");
 
     b.heads(blk, 2, {{3, "Cwin"}, {4, "CwMin"}, {5, "Bb"}, {6, "BbMx"}, {7, "Non"}, {8, "MaxNon"}, {9, "Wins"},
                      {10, "Losses"}});
     // List A: the spins it was drawn from, its numbers, its figures.
     b.label(53, blk.caption(3), "-");
-    b.label(54, blk.cell(0, 3, 3), "ttt");
+    b.label(54, blk.inLine(0, 3, 3), "ttt");
     b.cells(blk, 3, 3, {272, 273, 274, 275, -1, 276});
     // List B is bet; list C only suggests a stake while "Go" is ticked.
     b.text(blk.caption(4), "Fibo * and +");
-    b.label(55, blk.cell(0, 4, 3), "ttt");
+    b.label(55, blk.inLine(0, 4, 3), "ttt");
     b.cells(blk, 4, 3, {281, 282, 283, 284, 278, -1, 279, 280});
     b.text(blk.caption(5), "Fibo * ");
-    b.label(56, blk.cell(0, 5, 3), "ttt");
+    b.label(56, blk.inLine(0, 5, 3), "ttt");
     b.cells(blk, 5, 5, {277});
 
     forms::place(f.Check1, blk.cell(0, 6)).design("Go").setStyle(1);
     forms::place(f.Command2, blk.cell(1, 6)).design("Re");
-    b.text(blk.cell(2, 6), "Mult", HeadText, 1);
+    b.text(blk.inLine(2, 6), "Mult", HeadText, 1);
     b.typed(ReMultiplier, blk.cell(3, 6), "9");
-    b.text(blk.cell(4, 6), "Add", HeadText, 1);
+    b.text(blk.inLine(4, 6), "Add", HeadText, 1);
     b.typed(ReAddend, blk.cell(5, 6), "0");
     return blk.bottom(7);
 }

@@ -46,9 +46,11 @@ struct Line {
         Geometry g = box(col, row, span);
         return {g.left, g.top - LabelHeight - 1, g.width, LabelHeight};
     }
+    // Labels draw their text from the top: a name on a line of boxes sits a little lower.
     Geometry name(int row = 0, int offset = 0, int width = CaptionWidth) const {
-        return {8 + offset, box(0, row).top, width, BoxHeight};
+        return {8 + offset, box(0, row).top + 3, width, BoxHeight - 3};
     }
+    Geometry side(int row, int offset, int width) const { return {8 + offset, box(0, row).top, width, BoxHeight}; }
     // The line's name on the captions' level, when every row of boxes has a caption of its own.
     Geometry heading() const { return {8, top, CaptionWidth + 4, LabelHeight}; }
     // Where the next line starts when this one has the given number of label-and-box rows.
@@ -226,7 +228,7 @@ int buildTriples(Builder& b, Frm8edge& f, int top) {
 int buildFollowers(Builder& b, int top) {
     const Line l{top};
     b.text(l.name(0, 0, 36), "Num", 0).setFont(8, true);
-    b.typed(ChosenNumber, l.name(0, 38, CellWidth), "0");
+    b.typed(ChosenNumber, l.side(0, 38, CellWidth), "0");
     b.text(l.name(1), "followers", 0);
     for (int n = 0; n <= 36; ++n) {
         int row = n <= 18 ? 0 : 1, col = n <= 18 ? n : n - 19;

@@ -311,9 +311,11 @@ void buildCycleWavesColumn(Frm3hgf& f, Builder& b) {
     y = w.bottom(3) + 4;
     const std::array<std::pair<const char*, int>, 4> totals = {
         {{"Cumulative Cwin17", 8}, {"Mincwin", 10}, {"Spin", 9}, {"AllSpins", 11}}};
-    for (int i = 0; i < 4; ++i) {
-        auto [name, idx] = totals[static_cast<size_t>(i)];
-        b.over(f.Text13.add(idx), name, x + i * 102, y, 96, (idx == 9 || idx == 11) ? "1" : "0");
+    int left = x;
+    for (auto [name, idx] : totals) {
+        const int width = idx == 8 ? 130 : 84;  // room for "Cumulative Cwin17"
+        b.over(f.Text13.add(idx), name, left, y, width, (idx == 9 || idx == 11) ? "1" : "0");
+        left += width + 6;
     }
 }
 

@@ -21,74 +21,24 @@ struct Named {
 
 // What the spin passes and the panel's actions expect to find.
 const Named kNamed[] = {
-    {"Text1", 0, 36, "0"},        // HGF values
-    {"Text2", 0, 36, "0"},        // hits
-    {"Label2", 46, 82, "0"},      // spins since each number came
-    {"Label2", 83, 83, "0"},      // longest absence
-    {"Label2", 84, 84, "MAX"},
-    {"Label12", 0, 36, "0"},      // 19th stakes
-    {"Label13", 0, 36, "0"},      // 19th spins left
-    {"Label14", 0, 0, "AVG"},
-    {"Label14", 1, 1, "Mn"},
-    {"Label14", 2, 2, "Mx"},
-    {"Label14", 3, 3, "Avg"},
-    {"Label14", 4, 6, "0"},
-    {"Label11", -1, -1, "MARK"},
-    {"Label5", -1, -1, "Timer Off"},
-    {"Label6", -1, -1, "0"},
-    {"Text3", 0, 0, ""},          // 9th list
-    {"Text3", 1, 1, "wait"},      // 9th stake: the first settled hit books nothing
-    {"Text3", 2, 2, "0"},
-    {"Text3", 3, 7, ""},          // HGF lists, thirteenth number, pause marker
-    {"Text4", 0, 0, "0"},
-    {"Text4", 1, 1, "1"},
-    {"Text4", 2, 3, "0"},
-    {"Text4", 4, 4, "1"},
-    {"Text4", 5, 5, "0"},
-    {"Text4", 6, 6, "1"},
-    {"Text4", 7, 7, "0"},
-    {"Text4", 8, 8, "1"},
-    {"Text4", 9, 9, "Bal:"},
-    {"Text4", 10, 11, "0"},
-    {"Check1", 0, 2, ""},
-    {"Label15", 0, 0, "54"},
-    {"Label15", 1, 1, "96"},
-    {"Label15", 2, 2, "76"},
-    {"Label15", 3, 3, "203"},
-    {"Label15", 4, 4, "60"},
-    {"Label15", 5, 5, "250"},
-    {"Label15", 6, 8, "Eur"},
-    {"Command1", -1, -1, "cls"},
-    {"Label1", 1, 1, "11th Sixth"},
-    {"Label1", 2, 2, "14th Dorviks doz."},
-    {"Label4", 0, 0, "1 - 6"},
-    {"Label4", 5, 5, "31 - 36"},
-    {"Text5", 0, 6, "0"},
-    {"Text6", -1, -1, "0"},
-    {"Text7", 0, 1, ""},
-    {"Text8", 0, 0, ""},
-    {"Text8", 1, 1, "1"},
-    {"Text8", 2, 3, "0"},
-    {"Label7", 0, 0, "L1-6,N 20,26,8,10"},
-    {"Label7", 5, 5, "L28-33,N 0,22,24,35"},
-    {"Label7", 6, 6, "No"},
-    {"Label7", 7, 7, "Avg"},
-    {"Label7", 8, 8, "Mx"},
-    {"Label7", 12, 12, "-"},
-    {"Text9", 0, 17, "0"},
-    {"Text10", 0, 2, "0"},
-    {"Text10", 3, 3, "1"},        // "Basebet:"
-    {"Text10", 4, 4, "5"},        // "Cyclebet:"
-    {"Text10", 5, 7, "0"},        // "% All"
-    {"Text11", 0, 4, "0"},
-    {"Label8", 0, 1, "0"},
-    {"Text12", 0, 3, "N"},
-    {"Text13", 0, 3, "0"},
-    {"Text13", 4, 7, "1"},
-    {"Text13", 8, 8, "0"},
-    {"Text13", 9, 9, "1"},
-    {"Text13", 10, 10, "0"},
-    {"Text13", 11, 11, "1"},
+    {"Text1", 0, 36, "0"}, {"Text2", 0, 36, "0"}, {"Label2", 46, 82, "0"}, {"Label2", 83, 83, "0"},
+    {"Label2", 84, 84, "MAX"}, {"Label12", 0, 36, "0"}, {"Label13", 0, 36, "0"}, {"Label14", 0, 0, "AVG"},
+    {"Label14", 1, 1, "Mn"}, {"Label14", 2, 2, "Mx"}, {"Label14", 3, 3, "Avg"}, {"Label14", 4, 6, "0"},
+    {"Label11", -1, -1, "MARK"}, {"Label5", -1, -1, "Timer Off"}, {"Label6", -1, -1, "0"}, {"Text3", 0, 0, ""},
+    {"Text3", 1, 1, "wait"}, {"Text3", 2, 2, "0"}, {"Text3", 3, 7, ""}, {"Text4", 0, 0, "0"},
+    {"Text4", 1, 1, "1"}, {"Text4", 2, 3, "0"}, {"Text4", 4, 4, "1"}, {"Text4", 5, 5, "0"},
+    {"Text4", 6, 6, "1"}, {"Text4", 7, 7, "0"}, {"Text4", 8, 8, "1"}, {"Text4", 9, 9, "Bal:"},
+    {"Text4", 10, 11, "0"}, {"Check1", 0, 2, ""}, {"Label15", 0, 0, "54"}, {"Label15", 1, 1, "96"},
+    {"Label15", 2, 2, "76"}, {"Label15", 3, 3, "203"}, {"Label15", 4, 4, "60"}, {"Label15", 5, 5, "250"},
+    {"Label15", 6, 8, "Eur"}, {"Command1", -1, -1, "cls"}, {"Label1", 1, 1, "11th Sixth"},
+    {"Label1", 2, 2, "14th Dorviks doz."}, {"Label4", 0, 0, "1 - 6"}, {"Label4", 5, 5, "31 - 36"},
+    {"Text5", 0, 6, "0"}, {"Text6", -1, -1, "0"}, {"Text7", 0, 1, ""}, {"Text8", 0, 0, ""},
+    {"Text8", 1, 1, "1"}, {"Text8", 2, 3, "0"}, {"Label7", 0, 0, "L1-6,N 20,26,8,10"},
+    {"Label7", 5, 5, "L28-33,N 0,22,24,35"}, {"Label7", 6, 6, "No"}, {"Label7", 7, 7, "Avg"},
+    {"Label7", 8, 8, "Mx"}, {"Label7", 12, 12, "-"}, {"Text9", 0, 17, "0"}, {"Text10", 0, 2, "0"},
+    {"Text10", 3, 3, "1"}, {"Text10", 4, 4, "5"}, {"Text10", 5, 7, "0"}, {"Text11", 0, 4, "0"},
+    {"Label8", 0, 1, "0"}, {"Text12", 0, 3, "N"}, {"Text13", 0, 3, "0"}, {"Text13", 4, 7, "1"},
+    {"Text13", 8, 8, "0"}, {"Text13", 9, 9, "1"}, {"Text13", 10, 10, "0"}, {"Text13", 11, 11, "1"},
 };
 
 // The boxes the player types into; every other box only the system writes.

@@ -20,6 +20,11 @@ using forms::Kind;
 FormView::FormView(forms::Form& form, forms::Host& host, std::function<void()> sync)
     : form_(form), host_(host), sync_(std::move(sync)), canvas_(new QWidget(this)),
       input_(new InputFilter([this](const std::function<void()>& a) { forward(a); }, this)) {
+    // The windows were laid out for a narrow sans serif; DejaVu, the usual default, clips labels.
+    QFont narrow = font();
+    narrow.setFamilies({"Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans"});
+    canvas_->setFont(narrow);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -123,21 +123,22 @@ TEST_F(SelfTest, SameSeedSameSpins) {
     EXPECT_EQ(history(s), history(other));
 }
 
-TEST_F(SelfTest, SpinCountIsClampedToTheLoop) {
+TEST_F(SelfTest, NegativeSpinCountRunsOneSpin) {
     opti.Text1[17].setText("-9999");
     f.Command3.click();
     EXPECT_EQ(f.Command1.caption(), "Spins: 1");
+}
 
+TEST_F(SelfTest, LargestRunFinishesQuickly) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "timed in the plain build only";
+#endif
     opti.Text1[17].setText("99999");
     const auto start = std::chrono::steady_clock::now();
     f.Command3.click();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_EQ(f.Command1.caption(), "Spins: 100001");
-#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_EQ(f.Command1.caption(), "Spins: 100000");
     EXPECT_LT(seconds, 10.0);  // well under a second per 10,000 spins
-#else
-    (void)seconds;
-#endif
 }
 
 TEST(SelfTestName, NeverHoldsSlashOrColon) {

@@ -9,6 +9,7 @@ Control::Control(Form& form, Kind kind, std::string name, int index)
     if (kind == Kind::TextBox) {
         back_ = colors::Window;
         fore_ = colors::WindowText;
+        borderStyle_ = 1;  // text boxes are framed unless designed otherwise
     } else {
         back_ = colors::ButtonFace;
         fore_ = colors::ButtonText;

@@ -16,6 +16,7 @@ cmake --build build/sanitize -j"$jobs"
 ./build/release/advisor_bench --benchmark_min_time=0.1
 
 echo "== tests under AddressSanitizer and UBSan"
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
+LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
 echo "== tests"
 ctest --test-dir build/release --output-on-failure -j"$jobs"

@@ -53,7 +53,8 @@ Frm1basic::Frm1basic() : forms::Form("frm1basic") {
 
     // Beside the buttons, right of the number column.
     const int barY = rowY(28) + 28;
-    Label9.design("2NB prog").designColors(shell::SwitchOff, colors::ButtonFace).at(250, barY + 5, 60, 16);
+    // Dark ground: the switch shows as light text when off and green when on.
+    Label9.design("2NB prog").designColors(shell::SwitchOff, 0x404040).at(250, barY + 5, 60, 16);
     Label10.add(0).design("0").at(314, barY + 5, 30, 16);
     Label10.add(1).design("0").at(348, barY + 5, 30, 16);
     Command6.design("Command6").at(390, barY, 80, 26);

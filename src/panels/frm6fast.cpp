@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "fast/panel.h"
 #include "forms/layout.h"
 #include "shell/session.h"
 
@@ -233,4 +234,4 @@ Frm6fast::Frm6fast() : forms::Form("frm6fast") {
     setGeometry({60, 60, right.right(6) + 10, middle.bottom(22) + 10});
 }
 
-void attachFrm6fast(Session&, Frm6fast&) {}
+void attachFrm6fast(Session& s, Frm6fast& f) { fast::attachFastActions(s, f); }

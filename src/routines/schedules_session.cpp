@@ -10,10 +10,8 @@ namespace routines {
 AdvSchedule advSchedule(Session& s) {
     constexpr AdvSchedule order[] = {AdvSchedule::S90, AdvSchedule::M90, AdvSchedule::ES141};
     auto& opti = s.frm2opti();
-    for (int k = 0; k < 3; ++k) {
-        const forms::Control* b = opti.control("Option1", k);
-        if (b && b->value()) return order[k];
-    }
+    for (int k = 0; k < 3; ++k)
+        if (opti.Option1[k].value()) return order[k];
     return AdvSchedule::None;
 }
 
@@ -21,10 +19,7 @@ int f_prog8thADV(Session& s, std::string_view s1, int64_t i3) {
     const auto start = forms::toInt64(s1);
     if (!start) return 0;
     const AdvStake r = f_prog8thADV(*start, i3, advSchedule(s));
-    if (r.nextStart) {
-        if (forms::Control* box = s.frm2opti().control("Text1", 24))
-            box->setText(forms::numText(*r.nextStart));
-    }
+    if (r.nextStart) s.frm2opti().Text1[24].setText(forms::numText(*r.nextStart));
     return r.stake;
 }
 
@@ -40,9 +35,7 @@ int f_prog60(Session& s, std::string_view s1, int64_t i0) {
     const auto start = forms::toInt64(s1);
     if (!start) return 0;
     const int stake = f_prog60(*start, i0);
-    if (stake == 0) {
-        if (forms::Control* quit = s.frm3hgf().control("Text4", 1)) quit->setText("QT");
-    }
+    if (stake == 0) s.frm3hgf().Text4[1].setText("QT");
     return stake;
 }
 

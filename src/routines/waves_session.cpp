@@ -9,19 +9,17 @@ namespace routines {
 
 namespace {
 
-// Wave k (1..4). The panel's boxes are looked up by name: a panel without them books nothing.
+// Wave k (1..4).
 template <typename F>
 void trackWave(Session& s, int k, F& cwin, F& bbet) {
     auto& hgf = s.frm3hgf();
-    const forms::Control* box = hgf.control("Text12", k - 1);
-    if (!box) return;
+    const forms::Control& box = hgf.Text12[k - 1];
     WaveAccount w{asInt(cwin), asInt(bbet)};
-    const bool active = box->backColor() == forms::colors::BrightGreen;
-    const bool staked = bookWave(w, box->text(), active, s.frm1basic().Text1[1].text());
+    const bool active = box.backColor() == forms::colors::BrightGreen;
+    const bool staked = bookWave(w, box.text(), active, s.frm1basic().Text1[1].text());
     setInt(cwin, w.cwin);
     setInt(bbet, w.bbet);
-    if (!staked) return;
-    if (forms::Control* shown = hgf.control("Text13", 3 + k)) shown->setText(forms::numText(w.bbet));
+    if (staked) hgf.Text13[3 + k].setText(forms::numText(w.bbet));
 }
 
 }  // namespace

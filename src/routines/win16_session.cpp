@@ -6,8 +6,7 @@
 namespace routines {
 
 int64_t win16(Session& s, int64_t nbr, std::string_view dozen, bool bcyc, int64_t bbet16) {
-    const forms::Control* box = s.frm3hgf().control("Text10", bcyc ? 4 : 3);
-    const auto unit = box ? forms::toInt(box->text()) : std::nullopt;
+    const auto unit = forms::toInt(s.frm3hgf().Text10[bcyc ? 4 : 3].text());
     return unit ? win16(nbr, dozen, bcyc, bbet16, *unit) : 0;
 }
 

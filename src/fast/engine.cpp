@@ -76,7 +76,8 @@ std::optional<EngineResult> fass28(const EngineInput& in) {
     }
     r.selection = sel;
 
-    r.s_minlosebet = "|" + forms::numText(r.SkipWindow[0]) + "||" + forms::numText(r.SkipWindow[1]) + "|";
+    r.s_minlosebet.append("|").append(forms::numText(r.SkipWindow[0])).append("||");
+    r.s_minlosebet.append(forms::numText(r.SkipWindow[1])).append("|");
 
     const Elimination e = elimnbrs(*lastSpin, sel.s_string);
     r.s_elimnbr1 = e.s_elimnbr1.value_or(in.s_elimnbr1);

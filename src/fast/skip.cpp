@@ -49,7 +49,7 @@ namespace {
 bool open(const FassSelection& sel) { return sel.l_counter < 2; }
 
 FassSelection choose(FassSelection sel, int value) {
-    sel.s_string += "|" + forms::numText(value) + "|";
+    sel.s_string.append("|").append(forms::numText(value)).append("|");
     ++sel.l_counter;
     return sel;
 }

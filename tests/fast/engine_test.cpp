@@ -32,7 +32,7 @@ struct Panel {
         EngineInput in;
         for (size_t i = 0; i < in.rows.size(); ++i) in.rows[i] = i < rows.size() ? std::string_view(rows[i]) : "";
         in.skip = skip;
-        in.lastSpin = rows.empty() ? "" : rows.front();
+        in.lastSpin = rows.empty() ? std::string_view() : std::string_view(rows.front());
         in.initBankrol = initBankrol;
         in.minBet = minBet;
         in.maxBet = maxBet;

@@ -1,11 +1,11 @@
 #include "fast/numbers_file.h"
 
 #include <fstream>
-#include <system_error>
 #include <vector>
 
 #include "fast/twins.h"
 #include "forms/convert.h"
+#include "forms/files.h"
 #include "panels/frm6fast.h"
 #include "shell/session.h"
 
@@ -14,23 +14,7 @@ namespace fast {
 namespace fs = std::filesystem;
 
 bool writeNumbersFile(const fs::path& dir, std::string_view line) {
-    const fs::path target = dir / NumbersFileName;
-    fs::path temp = target;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) out.write(line.data(), static_cast<std::streamsize>(line.size()));
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) fs::remove(temp, ec);
-    return !ec;
+    return forms::writeWhole(dir / NumbersFileName, line);
 }
 
 std::optional<TwinNumbers> readNumbersFile(const fs::path& dir) {

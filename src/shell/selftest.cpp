@@ -1,12 +1,10 @@
 #include "shell/selftest.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <random>
-#include <system_error>
 
 #include "forms/convert.h"
+#include "forms/files.h"
 #include "passes/first/first_pass.h"
 #include "settings/settings.h"
 #include "shell/frm1basic.h"
@@ -17,29 +15,6 @@ namespace shell {
 namespace {
 
 constexpr int UnusedFields = 35;
-
-// Written whole: a temporary file renamed over the target, so a failed run leaves no half file.
-bool writeWhole(const std::string& name, const std::string& content) {
-    namespace fs = std::filesystem;
-    const fs::path target(name);
-    fs::path tmp = target;
-    tmp += ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << content;
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(tmp, target, ec);
-    if (ec) fs::remove(tmp, ec);
-    return !ec;
-}
 
 std::tm localNow() {
     const std::time_t now = std::time(nullptr);
@@ -82,7 +57,7 @@ void Command3_Click(Session& s) {
         if (withLines && withFile) log += testLogLine(f.Text1[1].text());
     }
 
-    if (withFile) f.Command3.setToolTip(writeWhole(fileName, log) ? "" : std::string(LogNotWritten) + ": " + fileName);
+    if (withFile) f.Command3.setToolTip(forms::writeWhole(fileName, log) ? "" : std::string(LogNotWritten) + ": " + fileName);
 }
 
 }  // namespace shell

@@ -69,18 +69,7 @@ std::optional<int32_t> toInt(double x) {
     return static_cast<int32_t>(r);
 }
 
-std::optional<int32_t> toInt(std::string_view t) {
-    // Spins and counts: short whole numbers, read directly.
-    if (!t.empty() && t.size() <= 9) {
-        size_t i = t[0] == '-' ? 1 : 0;
-        int32_t v = 0;
-        bool digits = i < t.size();
-        for (size_t k = i; k < t.size() && digits; ++k) {
-            if (t[k] < '0' || t[k] > '9') digits = false;
-            else v = v * 10 + (t[k] - '0');
-        }
-        if (digits) return i ? -v : v;
-    }
+std::optional<int32_t> toIntSlow(std::string_view t) {
     auto d = toDouble(t);
     if (!d) return std::nullopt;
     return toInt(*d);

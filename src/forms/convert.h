@@ -23,7 +23,23 @@ double roundEven(double x);
 double roundTo(double x, int decimals);
 
 // Whole-number conversion of a text, halves to even; nullopt when not numeric or out of range.
-std::optional<int32_t> toInt(std::string_view t);
+std::optional<int32_t> toIntSlow(std::string_view t);
+inline std::optional<int32_t> toInt(std::string_view t) {
+    // Spins and counts: short whole numbers, read in place.
+    if (!t.empty() && t.size() <= 9) {
+        size_t i = t[0] == '-' ? 1 : 0;
+        if (i < t.size()) {
+            int32_t v = 0;
+            for (; i < t.size(); ++i) {
+                unsigned d = static_cast<unsigned char>(t[i]) - '0';
+                if (d > 9) return toIntSlow(t);
+                v = v * 10 + static_cast<int32_t>(d);
+            }
+            return t[0] == '-' ? -v : v;
+        }
+    }
+    return toIntSlow(t);
+}
 std::optional<int64_t> toInt64(std::string_view t);
 
 // Whole-number conversion of a double, halves to even; nullopt when out of range or not finite.

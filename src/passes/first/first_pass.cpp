@@ -31,7 +31,8 @@ void classifyRows(Session& s, Frm1basic& f) {
         int n = routines::spinOf(t);
         f.Text2[i].setText(routines::lhm_check(s, n));
         int code = routines::columnClass(n);
-        f.Label5[i].setCaption(forms::numText(code));
+        static constexpr std::string_view CodeText[] = {"0", "1", "2", "3"};
+        f.Label5[i].setCaption(CodeText[code]);
         f.Label5[i].setBackColor(columnCodeColor(code));
     }
 }

@@ -30,8 +30,7 @@ Frm1basic::Frm1basic() : forms::Form("frm1basic") {
         t.setAlignment(2);
         if (i > 0) t.setLocked(true);  // the history is the record of what fell
         Text2.add(i).at(58, rowY(i), 24, RowHeight).setLocked(true);
-        // Grey reads on the black of zero's code as well as on the light column colours.
-        auto& l = Label5.add(i).at(86, rowY(i), 20, RowHeight).designColors(0x808080, colors::ButtonFace);
+        auto& l = Label5.add(i).at(86, rowY(i), 20, RowHeight);
         l.setAlignment(2);
         if (i == 0) l.setVisible(false);
     }

@@ -36,9 +36,13 @@ TEST_F(FirstPass, ZeroCountsIntoNoDozen) {
     EXPECT_EQ(f.Text2[1].text(), "0");
     EXPECT_EQ(f.Label5[1].caption(), "0");
     EXPECT_EQ(f.Label5[1].backColor(), colors::Black);
-    EXPECT_EQ(f.Text1[1].foreColor(), colors::BrightGreen);
+    EXPECT_EQ(f.Label5[1].foreColor(), colors::White);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(f.Text3[i].text(), "0");
-    EXPECT_EQ(s.st.l_lall.value() + s.st.l_mall.value() + s.st.l_hall, 0);
+    feed(s, {5});
+    EXPECT_EQ(f.Label5[2].foreColor(), colors::White) << "the code's text colour moves with it";
+    EXPECT_EQ(f.Label5[1].foreColor(), colors::Black);
+    EXPECT_EQ(f.Text1[2].foreColor(), colors::BrightGreen);
+    EXPECT_EQ(s.st.l_mall.value() + s.st.l_hall, 0);
 }
 
 TEST_F(FirstPass, HistoryKeepsTwentyEightRowsAndCounts29) {

@@ -34,6 +34,7 @@ void classifyRows(Session& s, Frm1basic& f) {
         static constexpr std::string_view CodeText[] = {"0", "1", "2", "3"};
         f.Label5[i].setCaption(CodeText[code]);
         f.Label5[i].setBackColor(columnCodeColor(code));
+        f.Label5[i].setForeColor(code == 0 ? colors::White : colors::Black);  // legible on its code colour
     }
 }
 
@@ -43,6 +44,7 @@ void shiftHistory(Frm1basic& f) {
         f.Text2[i + 1].setText(f.Text2[i].text());
         f.Label5[i + 1].setCaption(f.Label5[i].caption());
         f.Label5[i + 1].setBackColor(f.Label5[i].backColor());
+        f.Label5[i + 1].setForeColor(f.Label5[i].foreColor());
     }
     // Only the topmost marker follows its spin; it leaves the history after row 28.
     for (int i = 0; i <= 28; ++i) {

@@ -27,7 +27,8 @@ TEST(CalcSkip, BothWaysAddToZeroOrEighteen) {
 TEST(CalcSkip, ElimnbrsLeavesOutThePairsThatManyPlacesAhead) {
     for (int last = 1; last <= 36; ++last)
         for (int d = 0; d <= 17; ++d) {
-            const auto e = elimnbrs(last, "|" + std::to_string(d) + "||0|");
+            const std::string fass = std::string("|").append(std::to_string(d)).append("||0|");
+            const auto e = elimnbrs(last, fass);
             ASSERT_TRUE(e.s_elimnbr1.has_value());
             const int first = std::stoi(*e.s_elimnbr1);
             EXPECT_EQ(calc_skip(last, first), d) << last << " + " << d;

@@ -103,7 +103,9 @@ void buildStatsStrip(Frm3hgf& f, Builder& b) {
         .setAlignment(2);
 
     const int timerLeft = maxLeft + 80;
-    clickable(f.Label5, {timerLeft, s.top, 90, 42}, "Timer Off", colors::Black, TimerOff).setFont(9, true);
+    Control& alert = clickable(f.Label5, {timerLeft, s.top, 90, 42}, "Timer Off", colors::Black, TimerOff);
+    alert.setFont(9, true);
+    alert.setBorderStyle(0);  // the frame marks the running timer, as its click sets it
     Control& left = place(f.Label6, {timerLeft + 96, s.top + 10, 52, 24}).design("0");
     left.setFont(12, true);
     left.setAlignment(2);

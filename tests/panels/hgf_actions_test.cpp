@@ -42,6 +42,7 @@ protected:
 // With 17 spins at 40 seconds and an alert 1 minute ahead the limit is 10 minutes; the display
 // counts 9 ... 0, -1 and wraps back to 9.
 TEST_F(HgfActions, AlertTimerCountsDownThroughMinusOneAndWraps) {
+    EXPECT_EQ(f.Label5.borderStyle(), 0);  // starts as it looks when switched off
     f.Label5.click();
     EXPECT_EQ(f.Label5.caption(), "Timer On");
     EXPECT_EQ(f.Label5.backColor(), 0x80FF80u);

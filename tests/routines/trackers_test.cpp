@@ -38,7 +38,8 @@ TEST(WaveTrackers, BookingAndStake) {
     }
     WaveAccount w{0, 3};
     EXPECT_FALSE(bookWave(w, "7", true, "7"));
-    bookWave(w, "7", false, "8");  // inactive
+    bookWave(w, "7", false, "8");  // inactive: neither a miss
+    bookWave(w, "7", false, "7");  // nor a hit books
     bookWave(w, "N", true, "8");   // free
     EXPECT_EQ(w.cwin, 105);
     bookWave(w, "7", true, "07");  // text comparison: a miss

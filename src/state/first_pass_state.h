@@ -33,7 +33,7 @@ struct NewSpinDozenCounters {
 struct Sys2ndState {
     Var l_basebet = 1;
     Var l_cwin2 = 0;
-    Var l_trend;
+    int32_t l_trend = 0;  // a plain integer: never empty, reads 0 before the first trend
 };
 
 struct ColumnCounts {

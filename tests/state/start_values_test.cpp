@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "support/feed.h"
+
+// A Long that nothing set is 0, not empty: only variants may start empty.
+static_assert(std::is_same_v<decltype(state::Sys2ndState::l_trend), int32_t>);
 
 // The start values that differ from "0 / not set", as the systems find them after start-up.
 TEST(StartValues, EverySystemFindsItsGroupReady) {

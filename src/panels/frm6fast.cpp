@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fast/panel.h"
+#include "forms/convert.h"
 #include "forms/layout.h"
 #include "shell/session.h"
 
@@ -105,7 +106,7 @@ void layoutNiche(Frm6fast& f, const Grid& g) {
                                        "1,33,16,24,5,10,23,8,30", "11,36,13,27,6,34,17,25,2,21"};
     for (int r = 0; r < 4; ++r) {
         int y = 1 + 2 * r;
-        caption(f, g.cell(0, y), "NApp" + std::to_string(r + 1));
+        caption(f, g.cell(0, y), "NApp" + forms::numText(r + 1));
         for (int k = 0; k < 9; ++k) forms::place(f.Text4[rows[r][k]], g.cell(1 + k, y));
         caption(f, g.cell(1, y + 1, 9), sectors[r]);
     }

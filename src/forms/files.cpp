@@ -19,10 +19,13 @@ bool writeWhole(const std::filesystem::path& target, std::string_view content) {
             return false;
         }
     }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) fs::remove(temp, ec);
-    return !ec;
+    std::error_code renamed;
+    fs::rename(temp, target, renamed);
+    if (renamed) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+    }
+    return !renamed;
 }
 
 }  // namespace forms

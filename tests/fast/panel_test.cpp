@@ -1,6 +1,8 @@
 // The FAST panel's own actions, driven as the player drives them.
 #include <gtest/gtest.h>
 
+#include "support/files.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -26,10 +28,7 @@ struct FastActions : ::testing::Test {
     void TearDown() override { fs::remove_all(dir); }
 
     void writeFile(const std::string& content) { std::ofstream(dir / fast::NumbersFileName, std::ios::binary) << content; }
-    std::string readFile() {
-        std::ifstream in(dir / fast::NumbersFileName, std::ios::binary);
-        return (std::ostringstream() << in.rdbuf()).str();
-    }
+    std::string readFile() { return slurp(dir / fast::NumbersFileName); }
     std::string twins() {
         return f.Text4[72].text() + ";" + f.Text4[73].text() + ";" + f.Text4[77].text() + ";" + f.Text4[78].text();
     }

@@ -1,25 +1,13 @@
 #include "forms/files.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include <unistd.h>
 
+#include <filesystem>
+
+#include "support/files.h"
+
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-}  // namespace
 
 TEST(Files, WritesWholeAndReportsEveryFailure) {
     const fs::path dir = fs::temp_directory_path() / ("advisor-files-" + std::to_string(::getpid()));

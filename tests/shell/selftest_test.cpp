@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/files.h"
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -48,13 +50,6 @@ struct SelfTest : ::testing::Test {
         opti.Text1[17].setText(spins);
     }
 };
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "forms/convert.h"
+
 namespace forms {
 
 Control::Control(Form& form, Kind kind, std::string name, int index)
@@ -30,6 +32,10 @@ void Control::setText(std::string_view t) {
     markDirty();
     if (onChange) onChange();
 }
+
+void Control::setNumber(int64_t v) { setText(numText(v)); }
+
+void Control::setNumber(double v) { setText(numText(v)); }
 
 void Control::setForeColor(Color c) {
     if (c == fore_) return;

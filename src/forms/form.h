@@ -55,6 +55,10 @@ public:
     void setText(std::string_view t);
     const std::string& caption() const { return text_; }
     void setCaption(std::string_view t) { setText(t); }
+    // A number shown by the one conversion (numText); the spin path's way to write figures.
+    void setNumber(int64_t v);
+    void setNumber(int v) { setNumber(static_cast<int64_t>(v)); }
+    void setNumber(double v);
 
     Color foreColor() const { return fore_; }
     void setForeColor(Color c);

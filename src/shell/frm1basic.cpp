@@ -62,6 +62,30 @@ Frm1basic::Frm1basic() : forms::Form("frm1basic") {
     Timer1.setInterval(60000);
     Timer1.setEnabled(false);
 
+    // Placeholder places; the window's layout gives each group its block.
+    int x = 480, y = RowTop;
+    auto next = [&](forms::Control& c) {
+        c.at(x, y, 60, 20);
+        y += 22;
+        if (y > 600) { y = RowTop; x += 70; }
+    };
+    for (int i = 0; i < 4; ++i) next(Text4.add(i));
+    Label1.design("1st - 2D 12slp vs 24 hit").at(480, 16, 160, 16);
+    next(Text6);
+    next(Text9);
+    for (int i = 0; i < 4; ++i) next(Text8.add(i));
+    Text8[0].design("TEXT");
+    Text8[0].setVisible(false);
+    next(Text10);
+    Text10.setVisible(false);
+    for (int i = 0; i < 3; ++i) next(Label2.add(i));
+    for (int i = 0; i < 12; ++i) next(Text11.add(i));
+    next(Text12);
+    Text12.design("wait");
+    for (int i = 0; i < 3; ++i) next(Text13.add(i));
+    next(Text14);
+    for (int i = 0; i < 4; ++i) next(Text15.add(i));
+
     opti.add(1).design("Options");
     hgf.add(3).design("HGF");
     fast.add(6).design("FAST");

@@ -22,6 +22,20 @@ public:
     forms::Control& Check2 = makeControl(forms::Kind::CheckBox, "Check2");
     forms::Control& Check3 = makeControl(forms::Kind::CheckBox, "Check3");
 
+    // System boxes of both passes (advice, stakes, results, counts).
+    forms::ControlArray& Text4 = makeArray(forms::Kind::TextBox, "Text4");    // 1st system
+    forms::Control& Label1 = makeControl(forms::Kind::Label, "Label1");
+    forms::Control& Text6 = makeControl(forms::Kind::TextBox, "Text6");      // 2nd system
+    forms::Control& Text9 = makeControl(forms::Kind::TextBox, "Text9");
+    forms::ControlArray& Text8 = makeArray(forms::Kind::TextBox, "Text8");    // 4th, low/high
+    forms::Control& Text10 = makeControl(forms::Kind::TextBox, "Text10");    // trend marking
+    forms::ControlArray& Label2 = makeArray(forms::Kind::Label, "Label2");
+    forms::ControlArray& Text11 = makeArray(forms::Kind::TextBox, "Text11");  // 5th system
+    forms::Control& Text12 = makeControl(forms::Kind::TextBox, "Text12");
+    forms::ControlArray& Text13 = makeArray(forms::Kind::TextBox, "Text13");  // 6th system
+    forms::Control& Text14 = makeControl(forms::Kind::TextBox, "Text14");
+    forms::ControlArray& Text15 = makeArray(forms::Kind::TextBox, "Text15");  // 7th system
+
     // "2NB prog" switch (on while its text is green) and its two figures.
     forms::Control& Label9 = makeControl(forms::Kind::Label, "Label9");
     forms::ControlArray& Label10 = makeArray(forms::Kind::Label, "Label10");

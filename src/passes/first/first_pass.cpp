@@ -1,6 +1,7 @@
 #include "passes/first/first_pass.h"
 
 #include "forms/convert.h"
+#include "passes/first/systems.h"
 #include "passes/second/second_pass.h"
 #include "routines/classify.h"
 #include "shell/frm1basic.h"
@@ -81,7 +82,8 @@ void Command1_Click(Session& s) {
     // 4. Classification of rows 0 to 28 (the new spin and the 28 before the shift).
     classifyRows(s, f);
 
-    // 5. 2nd system: settling the previous advice (Check1).
+    // 5. 2nd system: settling the previous advice.
+    secondSystemSettle(s);
 
     // 6. History shift and green marker.
     shiftHistory(f);
@@ -94,21 +96,22 @@ void Command1_Click(Session& s) {
     f.Text3[1].setText(st.l_mm.text());
     f.Text3[2].setText(forms::numText(st.l_hh));
 
-    // 8. 2nd system: new advice (Check1).
-    // 9. 4th system.
-    // 10. 6th system.
-    // 11. 7th system (Check3).
-    // 12. Loading the HGF lists.
-    // 13. 8th/19th HGF.
-    // 14. 9th system.
-    // 15. Low/high doubling.
-    // 16. 11th system.
-    // 17. 12th FAST, first-pass part.
-    // 18. 13th system.
-    // 19. 14th system.
-    // 20. 15th system.
-    // 21. 16th system.
-    // 22. Dozen non-appearance alarm.
+    // 8 to 22. The systems, each behind its own gate.
+    secondSystemAdvise(s);     // 8
+    fourthSystem(s);           // 9
+    sixthSystem(s);            // 10
+    seventhSystem(s);          // 11
+    loadHgfLists(s);           // 12
+    hgfStatistics(s);          // 13
+    ninthSystem(s);            // 14
+    lowHighDoubling(s);        // 15
+    eleventhSystem(s);         // 16
+    twelfthFastFirstPart(s);   // 17
+    thirteenthSystem(s);       // 18
+    fourteenthSystem(s);       // 19
+    fifteenthSystem(s);        // 20
+    sixteenthSystem(s);        // 21
+    dozenAlarm(s);             // 22
 
     // 23. Hand-off.
     Command4_Click(s);

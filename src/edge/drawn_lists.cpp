@@ -1,0 +1,10 @@
+#include "edge/sections.h"
+
+#include "shell/session.h"
+
+namespace edge {
+
+void drawnThreeList(Session&) {}
+void drawnFiveLists(Session&) {}
+
+}  // namespace edge

@@ -1,0 +1,9 @@
+#include "tch/board.h"
+
+#include "shell/session.h"
+
+namespace tch {
+
+void Command8_Click(Session&) {}
+
+}  // namespace tch

@@ -1,10 +1,58 @@
+#include "edge/column_rows.h"
 #include "edge/sections.h"
-
-#include "shell/session.h"
+#include "forms/convert.h"
+#include "panels/frm7tch.h"
+#include "routines/ladders.h"
 
 namespace edge {
 
-void drawnThreeList(Session&) {}
-void drawnFiveLists(Session&) {}
+namespace {
+
+std::string joined(std::initializer_list<const forms::Var*> items) {
+    std::string out;
+    for (const forms::Var* v : items) {
+        if (!out.empty()) out += ',';
+        out += v->text();
+    }
+    return out;
+}
+
+}  // namespace
+
+void drawnThreeList(Session& s) {
+    auto& st = s.st;
+    auto& f = s.frm7tch();
+    const Row t1 = historyRow(s, 1);
+    const int n = t1.value_or(0);
+    if (!historyText(s, 2).empty() && f.Check1.value() != 1) {
+        drawnThreeSettle(st, n, !historyText(s, 3).empty());
+        f.Text1[274].setNumber(st.i_bbet35);
+        f.Text1[275].setNumber(st.i_maxbbet35);
+        f.Text1[272].setNumber(st.l_cwin35);
+        f.Text1[273].setNumber(st.l_mincwin35);
+        f.Text1[276].setNumber(st.i_maxcntnon35);
+    }
+    drawnThreeDraw(st, n, s.localTime());
+    f.Label1[54].setCaption(joined({&st.xi, &st.yi, &st.ni}));
+    f.Label1[53].setCaption(historyText(s, 1) + "," + historyText(s, 2));
+}
+
+void drawnFiveLists(Session& s) {
+    auto& st = s.st;
+    auto& f = s.frm7tch();
+    const bool go = f.Check1.value() == 1;
+    if (drawnFiveStep(st, historyRow(s, 1), !historyText(s, 2).empty(), go)) {
+        f.Label1[55].setCaption(joined({&st.X1, &st.X2, &st.X3, &st.x4, &st.x5}));
+        f.Label1[56].setCaption(joined({&st.Y1, &st.Y2, &st.Y3, &st.y4}) + "," + forms::numText(st.y5));
+    }
+    f.Text1[278].setNumber(st.i_cntnon35_3);
+    f.Text1[279].setNumber(st.i_cntWin35);
+    f.Text1[280].setNumber(st.i_cntLos35);
+    f.Text1[283].setNumber(st.i_bbet35_3);
+    f.Text1[284].setNumber(int64_t{st.i_maxbbet35_3});
+    f.Text1[281].setNumber(st.l_cwin35_3);
+    f.Text1[282].setNumber(int64_t{st.l_mincwin35_3});
+    if (go) f.Text1[277].setNumber(int64_t{routines::f_5nbprog29(static_cast<int64_t>(st.i_cntnon35_2.value()))});
+}
 
 }  // namespace edge

@@ -1,9 +1,49 @@
+#include "edge/column_rows.h"
 #include "edge/sections.h"
-
-#include "shell/session.h"
+#include "forms/convert.h"
+#include "panels/frm7tch.h"
+#include "panels/frm8edge.h"
 
 namespace edge {
 
-void Command10_Click(Session&) {}
+namespace {
+
+void followerCounts(Session& s) {
+    if (historyText(s, 3).empty()) return;
+    auto& box = s.frm8edge().Text1;
+    const std::string& chosen = box[137].text();
+    // "Num" is typed by the player: anything but a whole number counts nothing this spin.
+    if (!forms::isWholeNumberText(chosen)) return;
+    const auto num = forms::toInt64(chosen);
+    const Row before = historyRow(s, 2), n = historyRow(s, 1);
+    if (!num || !before || !n || *num != *before) return;
+    auto& count = s.st.FollowerCounts[static_cast<size_t>(*n)];
+    count += 1;
+    box[100 + *n].setNumber(int64_t{count});
+}
+
+void streetGaps(Session& s) {
+    auto& st = s.st;
+    if (const Row n = historyRow(s, 1)) {
+        for (int k = 1; k <= 12; ++k) st.StreetGap[static_cast<size_t>(k)] += 1;
+        if (const int street = streetOf(*n); street != 0) st.StreetGap[static_cast<size_t>(street)] = 0;
+    }
+    auto& box = s.frm7tch().Text1;
+    for (int k = 1; k <= 12; ++k) {
+        const auto gap = static_cast<int64_t>(st.StreetGap[static_cast<size_t>(k)].value());
+        auto& max = st.StreetGapMax[static_cast<size_t>(k)];
+        if (gap > max) max = static_cast<int32_t>(std::min<int64_t>(gap, INT32_MAX));
+        box[87 + k].setNumber(gap);
+        box[172 + k].setNumber(int64_t{max});
+        box[87 + k].setBackColor(gap > st.i_22plcnt ? forms::colors::Green : forms::colors::White);
+    }
+}
+
+}  // namespace
+
+void Command10_Click(Session& s) {
+    followerCounts(s);
+    streetGaps(s);
+}
 
 }  // namespace edge

@@ -1,10 +1,60 @@
+#include "edge/column_rows.h"
 #include "edge/sections.h"
-
-#include "shell/session.h"
+#include "forms/convert.h"
+#include "panels/frm7tch.h"
 
 namespace edge {
 
-void partnerNumbers(Session&) {}
-void fiveNumberProgression(Session&) {}
+namespace {
+
+// The sum of the first four entries of the sorted HGF list; nullopt when it is too short or an
+// entry is not a number.
+std::optional<int64_t> bestFourHgfSum(const std::vector<std::string>& items) {
+    if (items.size() < 5) return std::nullopt;
+    int64_t sum = 0;
+    for (size_t k = 1; k <= 4; ++k) {
+        auto v = forms::toInt(items[k]);
+        if (!v) return std::nullopt;
+        sum += *v;
+    }
+    return sum;
+}
+
+}  // namespace
+
+void partnerNumbers(Session& s) {
+    auto& f = s.frm7tch();
+    std::array<Row, 5> rows{};
+    for (int k = 1; k <= 5; ++k) rows[static_cast<size_t>(k - 1)] = historyRow(s, k);
+    const bool row13 = !historyText(s, 13).empty();
+    std::optional<double> limit;
+    std::optional<int64_t> sum;
+    if (row13) {
+        limit = forms::toDouble(f.Text1[201].text());
+        sum = bestFourHgfSum(s.st.HgfSortedItems);
+    }
+    partnerListStep(s.st, rows, row13, limit, sum);
+    f.Label1[43].setCaption(partnerCaption(s.st.PartnerList));
+}
+
+void fiveNumberProgression(Session& s) {
+    auto& st = s.st;
+    auto& f = s.frm7tch();
+    std::optional<int64_t> limit;
+    if (forms::isWholeNumberText(f.Text1[229].text())) limit = forms::toInt64(f.Text1[229].text());
+    if (!limit) return;
+    const bool wasRunning = st.i_cnt31st >= 0;
+    fiveNumberStep(st, historyText(s, 1), limit);
+    const bool running = st.i_cnt31st >= 0;
+    if (running) f.Label1[44].setForeColor(forms::colors::Green);
+    else if (wasRunning) f.Label1[44].setForeColor(forms::colors::White);
+    f.Label1[44].setCaption(running ? partnerCaption(st.PartnerBetList) : std::string("-"));
+    f.Text1[223].setNumber(st.l_cwin31st);
+    f.Text1[224].setNumber(int64_t{st.l_mincw31st});
+    f.Text1[225].setNumber(st.i_bbet31st);
+    f.Text1[226].setNumber(st.i_bbmax31st);
+    f.Text1[227].setNumber(st.i_cnt31st);
+    f.Text1[228].setNumber(int64_t{st.i_cntmax31st});
+}
 
 }  // namespace edge

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <random>
@@ -42,6 +43,14 @@ public:
     Frm6fast& frm6fast();
     Frm7tch& frm7tch();
     Frm8edge& frm8edge();
+
+    // The local date and time the drawn number lists read; tests fix it.
+    std::function<std::tm()> localTime = [] {
+        const std::time_t now = std::time(nullptr);
+        std::tm t{};
+        localtime_r(&now, &t);
+        return t;
+    };
 
     // Random numbers for the self-test; injectable through the seed.
     std::mt19937_64& rng() { return rng_; }

@@ -37,6 +37,30 @@ void Control::setNumber(int64_t v) { setText(numText(v)); }
 
 void Control::setNumber(double v) { setText(numText(v)); }
 
+void Control::setLineEnds(LineEnds e) {
+    if (e == line_) return;
+    line_ = e;
+    markDirty();
+}
+
+void Control::setShape(int s) {
+    if (s == shape_) return;
+    shape_ = s;
+    markDirty();
+}
+
+void Control::setBackStyle(int b) {
+    if (b == backStyle_) return;
+    backStyle_ = b;
+    markDirty();
+}
+
+void Control::setTransparent(bool t) {
+    if (t == transparent_) return;
+    transparent_ = t;
+    markDirty();
+}
+
 void Control::setForeColor(Color c) {
     if (c == fore_) return;
     fore_ = c;
@@ -229,6 +253,22 @@ Form::~Form() = default;
 void Form::setCaption(std::string c) {
     if (c == caption_) return;
     caption_ = std::move(c);
+    frameDirty_ = true;
+}
+
+void Form::setBorderStyle(int b) {
+    if (b == borderStyle_) return;
+    borderStyle_ = b;
+    frameDirty_ = true;
+}
+
+void Form::setRegion(std::vector<RegionOp> ops) {
+    region_ = std::move(ops);
+    frameDirty_ = true;
+}
+
+void Form::messageBox(std::string text, std::string title, int style) {
+    messages_.push_back({std::move(text), std::move(title), style});
     frameDirty_ = true;
 }
 

@@ -5,10 +5,14 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include "forms/region.h"
 
 namespace forms {
 
@@ -100,6 +104,23 @@ public:
     const std::string& parentMenu() const { return parent_; }
     void setParentMenu(std::string p) { parent_ = std::move(p); }
 
+    // Line end points, in the window's pixels.
+    struct LineEnds {
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        bool operator==(const LineEnds&) const = default;
+    };
+    const LineEnds& lineEnds() const { return line_; }
+    void setLineEnds(LineEnds e);
+    // Shape control: 0 rectangle, 1 square, 2 oval, 3 circle, 4 rounded rectangle, 5 rounded square.
+    int shape() const { return shape_; }
+    void setShape(int s);
+    // Shape control: 0 transparent (only its outline is drawn), 1 opaque.
+    int backStyle() const { return backStyle_; }
+    void setBackStyle(int b);
+    // A text box drawn over its window's background instead of a fill of its own.
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool t);
+
     // Handlers, run to completion inside the call that raises them.
     std::function<void()> onChange;
     std::function<void()> onClick;
@@ -154,6 +175,10 @@ private:
     int interval_ = 0;
     int style_ = 0;
     std::string parent_;
+    LineEnds line_;
+    int shape_ = 0;
+    int backStyle_ = 0;
+    bool transparent_ = false;
     bool dirty_ = false;
 };
 
@@ -213,6 +238,21 @@ public:
     bool loaded() const { return loaded_; }
     void setLoaded(bool v) { loaded_ = v; frameDirty_ = true; }
 
+    // 0 none, 1 fixed single, 2 sizable (the default), 3 fixed dialog.
+    int borderStyle() const { return borderStyle_; }
+    void setBorderStyle(int b);
+    // The window cut to a region; nullopt while it is whole.
+    const std::optional<std::vector<RegionOp>>& region() const { return region_; }
+    void setRegion(std::vector<RegionOp> ops);
+
+    // Message boxes that handlers raise; the view shows them after the handler returns.
+    struct Message {
+        std::string text, title;
+        int style = 0;  // 16: critical stop
+    };
+    void messageBox(std::string text, std::string title, int style);
+    std::vector<Message> takeMessages() { return std::exchange(messages_, {}); }
+
     // Controls by name and index (index -1 for a single control).
     Control* control(std::string_view name, int index = -1) const;
     ControlArray* array(std::string_view name) const;
@@ -248,6 +288,9 @@ private:
     Geometry geo_{0, 0, 800, 600};
     bool visible_ = false;
     bool loaded_ = false;
+    int borderStyle_ = 2;
+    std::optional<std::vector<RegionOp>> region_;
+    std::vector<Message> messages_;
     std::map<std::string, std::unique_ptr<ControlArray>, std::less<>> arrays_;
     std::map<std::string, std::unique_ptr<Control>, std::less<>> singles_;
     std::vector<Control*> order_;

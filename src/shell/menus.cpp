@@ -68,7 +68,7 @@ void Command5_Click(Session& s, int index) {
 }
 
 void end_Click(Session& s) {
-    s.end({"frm2opti", "frm3hgf", "frm1basic", "frm4about", "frm5help", "frm6fast", "frm7tch", "frm8edge"});
+    s.end({"frm2opti", "frm3hgf", "frm1basic", "frm4about", "frm5help", "frm6fast", "frm7tch", "frm8edge", "Form1", "Form2"});
 }
 
 }  // namespace shell

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <chrono>
 
+#include "aux/form1.h"
+#include "aux/form2.h"
 #include "panels/frm3hgf.h"
 #include "panels/frm4about.h"
 #include "panels/frm5help.h"
@@ -45,6 +47,8 @@ Session::Session(uint64_t seed) : rng_(seed) {
     WINDOW(frm6fast, Frm6fast);
     WINDOW(frm7tch, Frm7tch);
     WINDOW(frm8edge, Frm8edge);
+    WINDOW(Form1, Form1);
+    WINDOW(Form2, Form2);
 #undef WINDOW
 }
 
@@ -66,6 +70,8 @@ Frm5help& Session::frm5help() { return get<Frm5help>(Win::frm5help); }
 Frm6fast& Session::frm6fast() { return get<Frm6fast>(Win::frm6fast); }
 Frm7tch& Session::frm7tch() { return get<Frm7tch>(Win::frm7tch); }
 Frm8edge& Session::frm8edge() { return get<Frm8edge>(Win::frm8edge); }
+Form1& Session::form1() { return get<Form1>(Win::Form1); }
+Form2& Session::form2() { return get<Form2>(Win::Form2); }
 
 Session::Slot& Session::slot(std::string_view name) {
     for (auto& s : slots_)

@@ -22,6 +22,8 @@ class Frm5help;
 class Frm6fast;
 class Frm7tch;
 class Frm8edge;
+class Form1;
+class Form2;
 
 class Session : public forms::Host {
 public:
@@ -43,6 +45,8 @@ public:
     Frm6fast& frm6fast();
     Frm7tch& frm7tch();
     Frm8edge& frm8edge();
+    Form1& form1();
+    Form2& form2();
 
     // The local date and time the drawn number lists read; tests fix it.
     std::function<std::tm()> localTime = [] {
@@ -67,7 +71,7 @@ public:
     bool isLoaded(std::string_view name) const;
 
     // The windows, in the order of their slots.
-    enum class Win { frm1basic, frm2opti, frm3hgf, frm4about, frm5help, frm6fast, frm7tch, frm8edge, Count };
+    enum class Win { frm1basic, frm2opti, frm3hgf, frm4about, frm5help, frm6fast, frm7tch, frm8edge, Form1, Form2, Count };
 
 private:
     struct Slot;

@@ -66,7 +66,8 @@ void edgeGapBoard(Session& s) {
         for (int i = f.first; i <= f.last; ++i) {
             int32_t c = counts[static_cast<size_t>(i)];
             auto& cell = box[f.box(i)];
-            show(cell, c);
+            if (c == 0) show(cell, 0);
+            else cell.setNumber(c);  // a count above 0 rose this spin
             cell.setBackColor(limit && c >= *limit ? AtLimit : Plain);
         }
     }

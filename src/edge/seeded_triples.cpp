@@ -43,7 +43,7 @@ int64_t saturatingAdd(int64_t a, int64_t b) {
 
 const std::array<std::span<const SeedRow>, 4> TripleSeeds{Seeds1, Seeds2, Seeds3, std::span<const SeedRow>()};
 
-const SeedRow* stepTriple(TripleRun& r, int k, const TripleSpin& in) {
+const SeedRow* settleTriple(TripleRun& r, int k, const TripleSpin& in) {
     const bool typed = k == 3;
     const SeedRow* started = nullptr;
     auto seed = wholeNumber(in.seedText);
@@ -96,19 +96,21 @@ const SeedRow* stepTriple(TripleRun& r, int k, const TripleSpin& in) {
             }
         }
     }
-    // 7. Stake for the next spin: a share of the loss while behind, the two-number ladder otherwise.
+    return started;
+}
+
+void stakeTriple(TripleRun& r, std::optional<double> lostPercent) {
+    // A share of the loss while behind, the two-number ladder at the cycle count otherwise.
     if (r.cwin < 0) {
-        if (in.lostPercent) {
-            double x = forms::roundEven(std::fabs(static_cast<double>(r.cwin)) * *in.lostPercent);
+        if (lostPercent) {
+            double x = forms::roundEven(std::fabs(static_cast<double>(r.cwin)) * *lostPercent);
             r.bb = !(x >= 1) ? 1 : x >= double(MaxTripleStake) ? MaxTripleStake : static_cast<int64_t>(x);
         }
     } else {
         r.bb = routines::f_2nbprog60(r.count, r.count);
     }
-    // 8.
     if (r.bb > r.bbMax) r.bbMax = r.bb;
     if (r.cwin < r.minCw) r.minCw = r.cwin;
-    return started;
 }
 
 namespace {
@@ -140,8 +142,9 @@ std::optional<std::array<double, 3>> typedNumbers(forms::ControlArray& box) {
     std::array<double, 3> v{};
     for (size_t i = 0; i < 3; ++i) {
         const std::string& t = box[edgebox::Triple4Numbers[i]].text();
-        if (t.size() >= 3 || !forms::isNumeric(t)) return std::nullopt;
-        v[i] = *forms::toDouble(t);
+        auto x = t.size() < 3 ? numberIn(t) : std::nullopt;
+        if (!x) return std::nullopt;
+        v[i] = *x;
     }
     return v;
 }
@@ -160,7 +163,7 @@ void seededTriples(Session& s) {
     TripleSpin in;
     in.n = *n;
     in.hasPrevious = !history[2].text().empty();
-    in.lostPercent = settings::number(s, settings::Box::BaseBetPercentFromLost);
+    std::optional<std::optional<double>> lostPercent;  // read once, and only when a system is behind
 
     for (int k = 0; k < 4; ++k) {
         const TripleFields& f = Fields[static_cast<size_t>(k)];
@@ -177,7 +180,9 @@ void seededTriples(Session& s) {
         in.cyclesText = box[b.cycles].text();
         in.typedNumbers = k == 3 ? typedNumbers(box) : std::nullopt;
 
-        const SeedRow* started = stepTriple(r, k, in);
+        const SeedRow* started = settleTriple(r, k, in);
+        if (r.cwin < 0 && !lostPercent) lostPercent = settings::number(s, settings::Box::BaseBetPercentFromLost);
+        stakeTriple(r, lostPercent ? *lostPercent : std::nullopt);
 
         st.*f.count = r.count;
         st.*f.bb = r.bb;

@@ -37,13 +37,17 @@ struct TripleSpin {
     std::string_view cyclesText;
     // System 4's three typed numbers; nullopt while a box fails its check.
     std::optional<std::array<double, 3>> typedNumbers;
-    std::optional<double> lostPercent;  // "Basebet % from lost"
 };
 
 // Stakes never go above this, so the results cannot overflow.
 inline constexpr int64_t MaxTripleStake = 1'000'000'000'000;
 
-// One spin of system k (0..3). Returns the seed row of a start made on this spin, if any.
-const SeedRow* stepTriple(TripleRun& r, int k, const TripleSpin& in);
+// One spin of system k (0..3): start, settle or close the cycle. Returns the seed row of a start
+// made on this spin, if any.
+const SeedRow* settleTriple(TripleRun& r, int k, const TripleSpin& in);
+
+// The stake for the next spin and the run's extremes. lostPercent ("Basebet % from lost") is read
+// only while the result is below 0; nullopt there keeps the stake.
+void stakeTriple(TripleRun& r, std::optional<double> lostPercent);
 
 }  // namespace edge

@@ -105,11 +105,7 @@ TEST(TripleCore, StakeFollowsTheLossWithHalvesToEven) {
     for (const Case& c : cases) {
         edge::TripleRun r;
         r.cwin = c.cwin;
-        edge::TripleSpin in;
-        in.seedText = "33";
-        in.cyclesText = "10";
-        in.lostPercent = 0.03;
-        edge::stepTriple(r, 0, in);
+        edge::stakeTriple(r, 0.03);
         EXPECT_EQ(r.bb, c.bb) << c.cwin;
     }
 }

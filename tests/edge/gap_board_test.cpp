@@ -66,3 +66,11 @@ TEST(GapBoardLimit, NotAWholeNumberMarksNothingWhileCountsRun) {
         EXPECT_EQ(f.Text1[edgebox::sixLineBox(1)].text(), "2") << bad;
     }
 }
+
+TEST(GapBoardCore, CountsStopAtTheTopInsteadOfWrapping) {
+    state::EdgeBoardState b;
+    b.EdgeSleepSingles[1] = INT32_MAX;
+    edge::bookGapBoard(b, 0);
+    EXPECT_EQ(b.EdgeSleepSingles[1], INT32_MAX);
+    EXPECT_EQ(b.EdgeMaxSingles, INT32_MAX);
+}

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 #include "edge/edge_boxes.h"
 #include "edge/sections.h"
@@ -35,7 +36,8 @@ bool endsIn(int n, int digit) { return n % 10 == digit; }
 int multiplesGroup(int n) { return n >= 0 && n <= 36 ? MultiplesOf[static_cast<size_t>(n)] : -1; }
 
 void bookMultiples(state::EdgeBoardState& b, int n) {
-    for (int k = 0; k < 6; ++k) ++b.EdgeSleepMultiples[static_cast<size_t>(k)];
+    for (int k = 0; k < 6; ++k)
+        if (b.EdgeSleepMultiples[static_cast<size_t>(k)] < INT32_MAX) ++b.EdgeSleepMultiples[static_cast<size_t>(k)];
     if (int k = multiplesGroup(n); k >= 0) b.EdgeSleepMultiples[static_cast<size_t>(k)] = 0;
     for (int k = 0; k < 6; ++k)
         if (b.EdgeSleepMultiples[static_cast<size_t>(k)] > b.EdgeMaxMultiples)

@@ -13,6 +13,8 @@ namespace edge {
 
 using state::EdgeBoardState;
 
+// In the order the board books them: opposite pairs (pair k in slot k), six-lines, streets,
+// dozens, finals 0-6 and 7-9 (zero is a final 0), single numbers.
 const std::array<GapFamily, 7> GapFamilies{{
     {1, 18, [](int n) { return n >= 1 ? routines::oppositePairIndex(n) : -1; },
      [](EdgeBoardState& b) { return std::span<int32_t>(b.EdgeSleepPairs); },

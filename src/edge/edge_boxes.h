@@ -65,4 +65,15 @@ inline void show(forms::Control& c, int64_t v) {
     if (!showsNumber(c.text(), v)) c.setNumber(v);
 }
 
+// A figure that moved since the last spin; boxes start with the text of the start values.
+inline void showMoved(forms::Control& c, int64_t before, int64_t after) {
+    if (before != after) c.setNumber(after);
+}
+
+// A sleep count: above 0 it rose this spin, and 0 is compared as text.
+inline void showCount(forms::Control& c, int64_t v) {
+    if (v == 0) c.setText("0");
+    else c.setNumber(v);
+}
+
 }  // namespace edge

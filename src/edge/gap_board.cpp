@@ -56,20 +56,22 @@ void bookGapBoard(EdgeBoardState& b, int n) {
 void edgeGapBoard(Session& s) {
     auto n = spinIn(s.frm1basic().Text1[1]);
     if (!n) return;
+    std::array<int32_t, GapFamilies.size()> before;
+    for (size_t i = 0; i < GapFamilies.size(); ++i) before[i] = GapFamilies[i].maximum(s.st);
     bookGapBoard(s.st, *n);
 
     constexpr forms::Color AtLimit = 0xFFFF80, Plain = forms::colors::Window;
     auto& box = s.frm8edge().Text1;
-    for (const GapFamily& f : GapFamilies) {
+    for (size_t k = 0; k < GapFamilies.size(); ++k) {
+        const GapFamily& f = GapFamilies[k];
         auto counts = f.counts(s.st);
-        show(box[f.maxBox], f.maximum(s.st));
+        showMoved(box[f.maxBox], before[k], f.maximum(s.st));
         // A limit that is not a whole number marks nothing; the counts still run.
         auto limit = wholeNumber(box[f.limitBox].text());
         for (int i = f.first; i <= f.last; ++i) {
             int32_t c = counts[static_cast<size_t>(i)];
             auto& cell = box[f.box(i)];
-            if (c == 0) show(cell, 0);
-            else cell.setNumber(c);  // a count above 0 rose this spin
+            showCount(cell, c);
             cell.setBackColor(limit && c >= *limit ? AtLimit : Plain);
         }
     }

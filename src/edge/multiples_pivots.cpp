@@ -82,9 +82,12 @@ void multiplesAndPivots(Session& s) {
     auto& st = s.st;
     auto& box = s.frm8edge().Text1;
 
+    const struct {
+        int64_t EdgeMaxMultiples, PivotSucc, PivotNsucc, PivotLineCount, PivotMxNs;
+    } was{st.EdgeMaxMultiples, st.PivotSucc, st.PivotNsucc, st.PivotLineCount, st.PivotMxNs};
     bookMultiples(st, *n);
-    show(box[edgebox::MultiplesMax], st.EdgeMaxMultiples);
-    for (int k = 0; k < 6; ++k) show(box[edgebox::MultiplesFirst + k], st.EdgeSleepMultiples[static_cast<size_t>(k)]);
+    showMoved(box[edgebox::MultiplesMax], was.EdgeMaxMultiples, st.EdgeMaxMultiples);
+    for (int k = 0; k < 6; ++k) showCount(box[edgebox::MultiplesFirst + k], st.EdgeSleepMultiples[static_cast<size_t>(k)]);
 
     // A Horni or Dolni box that is not a number leaves the first result as it stands.
     box[edgebox::Pivot].setText(history[1].text());
@@ -94,10 +97,10 @@ void multiplesAndPivots(Session& s) {
     if (previous) box[edgebox::Result2].setNumber(pivotSecondResult(*previous, *n));
 
     bookFinalsLine(st, *n, previous);
-    show(box[edgebox::PivotSucc], st.PivotSucc);
-    show(box[edgebox::PivotNsucc], st.PivotNsucc);
-    show(box[edgebox::PivotLine], st.PivotLineCount);
-    show(box[edgebox::PivotMxNs], st.PivotMxNs);
+    showMoved(box[edgebox::PivotSucc], was.PivotSucc, st.PivotSucc);
+    showMoved(box[edgebox::PivotNsucc], was.PivotNsucc, st.PivotNsucc);
+    showMoved(box[edgebox::PivotLine], was.PivotLineCount, st.PivotLineCount);
+    showMoved(box[edgebox::PivotMxNs], was.PivotMxNs, st.PivotMxNs);
 }
 
 }  // namespace edge

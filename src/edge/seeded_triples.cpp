@@ -180,6 +180,7 @@ void seededTriples(Session& s) {
         in.cyclesText = box[b.cycles].text();
         in.typedNumbers = k == 3 ? typedNumbers(box) : std::nullopt;
 
+        const TripleRun was = r;
         const SeedRow* started = settleTriple(r, k, in);
         if (r.cwin < 0 && !lostPercent) lostPercent = settings::number(s, settings::Box::BaseBetPercentFromLost);
         stakeTriple(r, lostPercent ? *lostPercent : std::nullopt);
@@ -198,12 +199,12 @@ void seededTriples(Session& s) {
             label.setCaption(started->caption);
         }
         label.setForeColor(r.running ? Running : Idle);
-        show(box[b.cwin], r.cwin);
-        show(box[b.minCw], r.minCw);
-        show(box[b.bb], r.bb);
-        show(box[b.bbMax], r.bbMax);
-        show(box[b.succ], r.succ);
-        show(box[b.nsucc], r.nsucc);
+        showMoved(box[b.cwin], was.cwin, r.cwin);
+        showMoved(box[b.minCw], was.minCw, r.minCw);
+        show(box[b.bb], r.bb);  // the box starts at "0", the stake at 1
+        showMoved(box[b.bbMax], was.bbMax, r.bbMax);
+        showMoved(box[b.succ], was.succ, r.succ);
+        showMoved(box[b.nsucc], was.nsucc, r.nsucc);
     }
 }
 

@@ -84,7 +84,7 @@ struct SeededTripleState {
     int64_t i_bbetEvEdge1 = 1, i_bbetEvEdge2 = 1, i_bbetEvEdge3 = 1, i_bbetEvEdge4 = 1;
     int64_t l_cwinEvEdge1 = 0, l_cwinEvEdge2 = 0, l_cwinEvEdge3 = 0, l_cwinEvEdge4 = 0;
     int64_t l_mincwEvEdge1 = 0, l_mincwEvEdge2 = 0, l_mincwEvEdge3 = 0, l_mincwEvEdge4 = 0;
-    int32_t i_bbmaxEvEdge1 = 0, i_bbmaxEvEdge2 = 0, i_bbmaxEvEdge3 = 0, i_bbmaxEvEdge4 = 0;
+    int64_t i_bbmaxEvEdge1 = 0, i_bbmaxEvEdge2 = 0, i_bbmaxEvEdge3 = 0, i_bbmaxEvEdge4 = 0;
     int64_t l_cntwEvEdge1 = 0, l_cntwEvEdge2 = 0, l_cntwEvEdge3 = 0, l_cntwEvEdge4 = 0;
     int64_t l_cntlEvEdge1 = 0, l_cntlEvEdge2 = 0, l_cntlEvEdge3 = 0, l_cntlEvEdge4 = 0;
     Var i_num1Evedge1, i_num1Evedge2, i_num2Evedge1, i_num2Evedge2, i_num3Evedge1, i_num3Evedge2;

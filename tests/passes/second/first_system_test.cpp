@@ -38,6 +38,12 @@ TEST(FirstSystemCore, StakeRulesOfWinAndNegativeResult) {
     }
 }
 
+TEST(FirstSystemCore, StakeGrowsPastThirtyTwoBits) {
+    FirstSystemState st = advised(3, -1, 2147483647);
+    firstSystemSpin(st, 5, "H", "M", "H");
+    EXPECT_EQ(st.l_bbet1, int64_t{2147483648});
+}
+
 TEST(FirstSystemCore, TheSleepingDozenLosesTwoStakesInBothStates) {
     for (int64_t trend : {1, 2}) {
         FirstSystemState st = advised(trend, 0, 1);
@@ -77,7 +83,17 @@ struct FirstSystem : ::testing::Test {
     Session s{1};
     Frm1basic& f = s.frm1basic();
     void SetUp() override { f.Check2.setValue(1); }
-    std::string boxes() { return f.Text4[0].text() + "," + f.Text4[3].text() + " " + f.Text4[1].text() + "/" + f.Text4[2].text(); }
+    // "advice,advice result/stake"
+    std::string boxes() {
+        std::string out = f.Text4[0].text();
+        out += ',';
+        out += f.Text4[3].text();
+        out += ' ';
+        out += f.Text4[1].text();
+        out += '/';
+        out += f.Text4[2].text();
+        return out;
+    }
 };
 
 TEST_F(FirstSystem, StatesAfterTheFirstSpins) {

@@ -52,6 +52,7 @@ TEST(SecondPass, RejectedEntryRunsNoBlock) {
     }
     EXPECT_EQ(f.Label10[1].caption(), "1");
     EXPECT_EQ(s.st.i_2nbcnt, 1);
+    EXPECT_TRUE(s.isLoaded("frm3hgf")) << "the 17th Waves' gate reads the HGF panel on every spin";
 }
 
 TEST(SecondPass, BlocksRunInTheirOrder) {

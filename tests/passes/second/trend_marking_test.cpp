@@ -23,7 +23,9 @@ TEST(TrendCore, WhichDozenIsMissing) {
     for (const auto& c : cases) {
         const TrendResult r = trendSpin(c.rows, c.running);
         EXPECT_EQ(r.action, c.action) << c.rows.size();
-        if (r.action == TrendAction::Mark) EXPECT_EQ(r.colour, c.colour);
+        if (r.action == TrendAction::Mark) {
+            EXPECT_EQ(r.colour, c.colour);
+        }
         EXPECT_EQ(r.b_trend, c.action == TrendAction::Mark || (c.running && c.action == TrendAction::Keep));
     }
 }

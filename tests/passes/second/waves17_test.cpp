@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "panels/frm3hgf.h"
 #include "panels/frm5help.h"
 #include "support/feed.h"
@@ -95,4 +97,13 @@ TEST_F(Waves, ThreePicksBookNothing) {
     EXPECT_EQ(text(0), "0");
     EXPECT_EQ(text(9), "1");
     EXPECT_EQ(s.frm5help().Text1[1].text(), "0");
+}
+
+TEST_F(Waves, PositionCountsPastTheOldSixteenBitRange) {
+    pick({1, 2, 3, 4});
+    s.st.i_spincnt17 = 32767;
+    s.st.i_allspins17 = std::numeric_limits<int32_t>::max();
+    spins(2, 36);
+    EXPECT_EQ(text(9), "32768");
+    EXPECT_EQ(s.st.i_allspins17, std::numeric_limits<int32_t>::max()) << "the count stops at its top";
 }

@@ -10,13 +10,7 @@ using passes::firstSystemSpin;
 namespace {
 
 FirstSystemState advised(int64_t trend, int64_t cwin, int64_t bbet) {
-    FirstSystemState st;
-    st.l_trend1 = trend;
-    st.l_cwin1 = cwin;
-    st.l_bbet1 = bbet;
-    st.advice0 = "M";
-    st.advice3 = "L";
-    return st;
+    return FirstSystemState{{}, {}, {}, trend, cwin, bbet, std::string(1, 'M'), std::string(1, 'L')};
 }
 
 }  // namespace
@@ -56,10 +50,9 @@ TEST(FirstSystemCore, TheSleepingDozenLosesTwoStakesInBothStates) {
 }
 
 TEST(FirstSystemCore, ZeroBooksOnceAndKeepsTheClasses) {
-    FirstSystemState st = advised(2, 0, 1);
-    st.s_1 = "M";
-    st.s_2 = "M";  // a repeated dozen would count as a win if settled again
-    st.s_3 = "L";
+    // A repeated dozen in rows 1 and 2 would count as a win if settled again.
+    FirstSystemState st{std::string(1, 'M'), std::string(1, 'M'), std::string(1, 'L'), 2, 0, 1,
+                        std::string(1, 'M'), std::string(1, 'L')};
     firstSystemSpin(st, 0, "0", "M", "M");
     EXPECT_EQ(st.l_cwin1, -2);
     EXPECT_EQ(st.l_bbet1, 2);
@@ -68,12 +61,12 @@ TEST(FirstSystemCore, ZeroBooksOnceAndKeepsTheClasses) {
 
 TEST(FirstSystemCore, NoBookingOnAnAdviceThatIsNoBet) {
     FirstSystemState st = advised(2, -3, 2);
-    st.advice3 = "0";  // a zero took the second advice place
+    st.advice3 = std::string(1, '0');  // a zero took the second advice place
     firstSystemSpin(st, 14, "M", "M", "L");
     EXPECT_EQ(st.l_cwin1, -3);
     EXPECT_EQ(st.l_bbet1, 3);
     st.advice0.clear();  // emptied by Reset
-    st.advice3 = "L";
+    st.advice3 = std::string(1, 'L');
     firstSystemSpin(st, 30, "H", "M", "M");
     EXPECT_EQ(st.l_cwin1, -3) << "the new advice is taken without booking";
     EXPECT_EQ(st.advice0 + st.advice3, "HM");

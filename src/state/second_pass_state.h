@@ -17,7 +17,7 @@ using forms::Var;
 struct Sys1stState {
     std::string s_1, s_2, s_3;
     int64_t l_cwin1 = 0;
-    int32_t l_bbet1 = 1;
+    int64_t l_bbet1 = 1;
 };
 
 // Trend part of "3rd - 1D 11cycle progress".
@@ -42,7 +42,7 @@ struct WaveTrackerState {
     int64_t i_minccwin17 = 0;
     int32_t i_spincnt17 = 1;
     int32_t i_allspins17 = 1;
-    int32_t l_ccwin17all = 0;
+    int64_t l_ccwin17all = 0;
 };
 
 // 18th colour patterns.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "passes/first/first_pass.h"
+#include "settings/frm2opti.h"
 #include "support/feed.h"
 
 namespace colors = forms::colors;
@@ -77,6 +78,7 @@ TEST_F(FirstPass, RejectedEntriesChangeNothing) {
 }
 
 TEST_F(FirstPass, OnlyTheTopmostGreenMarkerMovesAndLeavesAfterRow28) {
+    s.frm2opti().Text1[0].setText("0");  // no trend marking repaints the rows
     feed(s, {1, 2, 3, 4});
     f.Text1[2].click();
     f.Text1[4].click();
@@ -87,6 +89,7 @@ TEST_F(FirstPass, OnlyTheTopmostGreenMarkerMovesAndLeavesAfterRow28) {
     EXPECT_EQ(f.Text1[5].backColor(), colors::White);
 
     Session t{2};
+    t.frm2opti().Text1[0].setText("0");
     auto& g = t.frm1basic();
     g.Text1[28].click();
     feed(t, {9});

@@ -1,9 +1,87 @@
-#include "passes/second/systems.h"
+#include "passes/second/fifth_system.h"
 
+#include <limits>
+
+#include "forms/convert.h"
+#include "routines/state_value.h"
+#include "routines/trackers.h"
+#include "passes/second/systems.h"
+#include "settings/settings.h"
+#include "shell/frm1basic.h"
 #include "shell/session.h"
 
 namespace passes {
 
-void fifthSystem(Session&) {}
+namespace colors = forms::colors;
+
+std::optional<std::string> countedUp(std::string_view count) {
+    const auto v = forms::toInt(count);
+    if (!v || *v == std::numeric_limits<int32_t>::max()) return std::nullopt;
+    return forms::numText(int64_t{*v} + 1);
+}
+
+FifthSignal fifthSignal(std::string_view noRepeat, std::string_view repeat, std::string_view noRepeatCount) {
+    const auto r = forms::toInt(repeat);
+    if (!r) return FifthSignal::None;
+    if (noRepeat == noRepeatCount && *r == 0) return FifthSignal::Green;
+    return *r != 0 ? FifthSignal::Black : FifthSignal::None;
+}
+
+namespace {
+
+void count(forms::Control& box) {
+    if (auto next = countedUp(box.text())) box.setText(*next);
+}
+
+}  // namespace
+
+void fifthSystem(Session& s) {
+    auto& f = s.frm1basic();
+    auto& st = s.st;
+    const bool twoSpins = !f.Text1[1].text().empty() && !f.Text1[2].text().empty();
+
+    // The flags of a pair hold the event of this spin only.
+    st.l_red = 0;
+    st.l_black = 0;
+    st.l_low = 0;
+    st.l_high = 0;
+    st.l_odd = 0;
+    st.l_even = 0;
+    if (twoSpins) {
+        const std::string& row2 = f.Text1[2].text();
+        const std::string& row1 = f.Text1[1].text();
+        routines::br_check(s, row2, row1);
+        routines::hl_check(s, row2, row1);
+        routines::oe_check(s, row2, row1);
+    }
+    const std::array<int64_t, 6> flags = {routines::asInt(st.l_red), routines::asInt(st.l_black),
+                                          routines::asInt(st.l_low), routines::asInt(st.l_high),
+                                          routines::asInt(st.l_odd), routines::asInt(st.l_even)};
+
+    const std::string& target = settings::text(s, settings::Box::NoRepeatCount);
+    for (size_t k = 0; k < FifthChanceBoxes.size(); ++k) {
+        forms::Control& noRepeat = f.Text11[FifthChanceBoxes[k].noRepeat];
+        forms::Control& repeat = f.Text11[FifthChanceBoxes[k].repeat];
+        if (flags[k] == 1) count(noRepeat);
+        if (flags[k] == 2) count(repeat);
+
+        switch (fifthSignal(noRepeat.text(), repeat.text(), target)) {
+            case FifthSignal::Green: {
+                noRepeat.setBackColor(colors::Green);
+                // The even chance asks for list 1 first, the others for list 2.
+                const int first = k == 5 ? 0 : 1;
+                for (int choice : {first, 1 - first}) {
+                    if (!settings::progressionChoice(s, choice)) continue;
+                    f.Text12.setText(settings::text(s, choice == 0 ? settings::Box::ProgressionListA
+                                                                   : settings::Box::ProgressionListB));
+                    break;
+                }
+                break;
+            }
+            case FifthSignal::Black: noRepeat.setBackColor(colors::Black); break;
+            case FifthSignal::None: break;
+        }
+    }
+}
 
 }  // namespace passes

@@ -51,7 +51,7 @@ void twentyThirdNeuronNet(Session& s) {
     const int64_t total = asInt(st.i_cw3311) + asInt(st.i_cw3322) + asInt(st.i_cw3333) + asInt(st.i_cw1111) +
                           asInt(st.i_cw2222) + asInt(st.i_cw2211);
     Neuron23Totals t{asInt(st.l_totcw23), st.l_min_totcw23, st.i_bb23, st.i_max_bb23};
-    neuron23Stake(t, total, settings::number(s, settings::Box::BaseBetPercentFromLost));
+    neuron23Stake(t, total, shareSetting(settings::text(s, settings::Box::BaseBetPercentFromLost)));
     st.l_totcw23 = t.total;
     st.l_min_totcw23 = t.minTotal;
     st.i_bb23 = t.bb;

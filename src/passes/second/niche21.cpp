@@ -147,10 +147,16 @@ void twentyFirstNiche(Session& s) {
     Niche21Input in;
     const std::string& newest = s.frm1basic().Text1[1].text();
     if (const auto n = forms::toInt(newest); n && !newest.empty()) in.newest = *n;
+    // The window boxes are typed on the panel: an optional "-" and at most nine digits.
     auto whole = [](const std::string& t) -> std::optional<int64_t> {
-        if (!forms::isWholeNumberText(t)) return std::nullopt;
-        if (auto v = forms::toInt(t)) return *v;
-        return std::nullopt;
+        const size_t first = !t.empty() && t[0] == '-' ? 1 : 0;
+        if (t.size() == first || t.size() - first > 9) return std::nullopt;
+        int64_t v = 0;
+        for (size_t i = first; i < t.size(); ++i) {
+            if (t[i] < '0' || t[i] > '9') return std::nullopt;
+            v = v * 10 + (t[i] - '0');
+        }
+        return first ? -v : v;
     };
     for (int i = 0; i < 4; ++i)
         in.windows[static_cast<size_t>(i)] = {whole(box[Boxes[i][7]].text()), whole(box[Boxes[i][8]].text())};
@@ -177,11 +183,12 @@ void twentyFirstNiche(Session& s) {
             showInt(box[b[4]], st.*f.bb);
             showInt(box[b[5]], st.*f.mlt);
             showInt(box[b[6]], st.*f.cyc);
-            switch (r.colours[static_cast<size_t>(i)]) {
-                case NicheColour::Keep: break;
-                case NicheColour::Green: box[b[0]].setForeColor(forms::colors::Green); break;
-                case NicheColour::Red: box[b[0]].setForeColor(forms::colors::Red); break;
-                case NicheColour::Black: box[b[0]].setForeColor(forms::colors::Black); break;
+            const NicheColour c = r.colours[static_cast<size_t>(i)];
+            if (c != NicheColour::Keep) {
+                const forms::Color fore = c == NicheColour::Green ? forms::colors::Green
+                                          : c == NicheColour::Red ? forms::colors::Red
+                                                                  : forms::colors::Black;
+                if (box[b[0]].foreColor() != fore) box[b[0]].setForeColor(fore);
             }
         }
         showInt(box[30], st.l_totalcwin21);

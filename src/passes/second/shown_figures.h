@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "forms/convert.h"
@@ -12,11 +14,41 @@
 
 namespace passes {
 
+// Short texts compared in place (a library call costs more than the comparison).
+inline bool sameText(const std::string& a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < b.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
 // The same text as forms::numText(v), written only when it differs.
 inline void showInt(forms::Control& c, int64_t v) {
     char buf[24];
     const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    c.setText(std::string_view(buf, static_cast<size_t>(r.ptr - buf)));
+    const std::string_view t(buf, static_cast<size_t>(r.ptr - buf));
+    if (!sameText(c.text(), t)) c.setText(t);
+}
+
+inline void showBack(forms::Control& c, forms::Color colour) {
+    if (c.backColor() != colour) c.setBackColor(colour);
+}
+
+// A figure as the caption shows it: "0" and one-digit texts read in place.
+inline int64_t shownInt(const std::string& t) {
+    if (t.size() == 1 && t[0] >= '0' && t[0] <= '9') return t[0] - '0';
+    return forms::toInt(t).value_or(0);
+}
+
+// A decimal setting converted once per distinct text; the text rarely changes between spins.
+inline std::optional<double> shareSetting(const std::string& text) {
+    static std::string last;
+    static std::optional<double> value;
+    if (!sameText(last, text)) {
+        last = text;
+        value = forms::toDouble(text);
+    }
+    return value;
 }
 
 inline void showNumber(forms::Control& c, double v) {

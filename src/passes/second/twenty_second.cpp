@@ -52,7 +52,7 @@ void twentySecondSystem(Session& s) {
     const std::string& newest = s.frm1basic().Text1[1].text();
     const auto spin = forms::toInt(newest);
     const int n = spin && !newest.empty() ? *spin : -1;
-    const auto share = settings::number(s, settings::Box::BaseBetPercentFromLost);
+    const auto share = shareSetting(settings::text(s, settings::Box::BaseBetPercentFromLost));
 
     struct Instance {
         int64_t& cwin; int64_t& mincw; int64_t& bb; int32_t& cnt; bool& won;

@@ -104,3 +104,13 @@ TEST(ColourPatternsCore, WinsAfterAWinDropThreeElements) {
     EXPECT_FALSE(colourPatterns18(st, in).listChanged);
     EXPECT_EQ(st.l_18thlist, (std::vector<int64_t>{5}));
 }
+
+TEST(ColourPatternsCore, StakesThatWouldOverflowStayAtTheLimit) {
+    state::Sys18thState st;
+    st.l_18thlist = {INT64_MAX / 2, INT64_MAX / 2, INT64_MAX / 2};
+    st.l_18thbbet = INT64_MAX / 2;
+    st.l_cwin18 = INT64_MIN / 2 - 5;
+    colourPatterns18(st, Colour18Input{2, 1, 5, 6, 3, 2});  // a loss
+    EXPECT_EQ(st.l_18thbbet, INT64_MAX);
+    EXPECT_EQ(st.l_cwin18, INT64_MIN);
+}

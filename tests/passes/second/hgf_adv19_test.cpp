@@ -164,3 +164,28 @@ TEST_F(HgfAdv, NoHitsPaintEveryHitCountOrange) {
     passes::nineteenthHgfAdv(s);
     EXPECT_EQ(h.NonAppearLabels(4).caption(), "1");
 }
+
+TEST(HgfAdvCore, TheStakeOnTheWinningSpinIsBookedOnce) {
+    // With a start of 0 the number that came is played again at once: its won stake is not
+    // carried into the new play.
+    Core k;
+    k.in.start = 0;
+    k.in.newest = 4;
+    k.st.AdvNonAppear[4] = 30;
+    k.st.AdvStaked[4] = 30;
+    k.in.riding[4] = 2;
+    auto r = k.run();
+    EXPECT_EQ(k.st.i_cwin19.value(), 72 - 32);
+    EXPECT_EQ(k.st.AdvStaked[4], 0);
+    EXPECT_TRUE(r.numbers[4].played);
+
+    // A number the S90 restart left below the new start, coming on the spin its stake rode on.
+    Core late;
+    late.in.start = 100;
+    late.in.newest = 5;
+    late.st.AdvNonAppear[5] = 49;
+    late.st.AdvStaked[5] = 60;
+    late.in.riding[5] = 2;
+    late.run();
+    EXPECT_EQ(late.st.i_cwin19.value(), 72 - 62);
+}

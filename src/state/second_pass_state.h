@@ -52,11 +52,11 @@ struct Sys18thState {
     int32_t i_18cntallstring = 0;
     int64_t i_18cntallzig = 0;
     int64_t i_18lastnonstring = 0, i_18lastnonzig = 0;
-    int32_t l_18thbbet = 3;
-    int32_t l_cwin18 = 0;
+    int64_t l_18thbbet = 3;
+    int64_t l_cwin18 = 0;
     bool b_fwin = false;
     bool b_go = false;
-    std::vector<int32_t> l_18thlist;  // not allocated at start; index 0 is never read
+    std::vector<int64_t> l_18thlist;  // the progression, first element first; empty at start
 };
 
 // "2NB prog", switched by the main window's "2NB prog" label.
@@ -70,16 +70,13 @@ struct TwoNumberProgState {
 // "21st NICHE": four wheel sectors and a side bet.
 struct Niche21State {
     Var nonapp21st;
-    int64_t napp2 = 0, napp3 = 0;
-    int32_t napp4 = 0;
+    int64_t napp2 = 0, napp3 = 0, napp4 = 0;
     int64_t i_maxnapp21st = 0, i_maxnapp21st2 = 0, i_maxnapp21st3 = 0, i_maxnapp21st4 = 0;
     int64_t l_cwin21st = 0, l_cwin21st22 = 0, l_cwin21st3 = 0, l_cwin21st4 = 0;
     int64_t l_mincwin21st = 0, l_mincwin21st2 = 0, l_mincwin21st3 = 0, l_mincwin21st4 = 0;
-    int64_t i_bbet21st = 1, i_bbet21st22 = 1, i_bbet21st3 = 1;
-    int32_t i_bbet21st4 = 1;
+    int64_t i_bbet21st = 1, i_bbet21st22 = 1, i_bbet21st3 = 1, i_bbet21st4 = 1;
     int64_t i_multipl21 = 0, i_multipl212 = 0, i_multipl213 = 0, i_multipl214 = 0;
-    int64_t i_cycle21 = 0, i_cycle212 = 0, i_cycle213 = 0;
-    int32_t i_cycle214 = 0;
+    int64_t i_cycle21 = 0, i_cycle212 = 0, i_cycle213 = 0, i_cycle214 = 0;
     int64_t l_totalcwin21 = 0;
     double d_avgMx21 = 0.0;
     int64_t l_cwin21st2 = 0;
@@ -99,7 +96,7 @@ struct Sys22ndState {
     int64_t i_bbet22 = 1, i_bbet221 = 1;
     int32_t i_cnt22 = 100, i_cnt221 = 100;
     int64_t l_mincw22 = 0, l_mincw221 = 0;
-    int32_t l_cwin22 = 0, l_cwin221 = 0;
+    int64_t l_cwin22 = 0, l_cwin221 = 0;
     bool b_b22 = false, b_b221 = false;
 };
 
@@ -109,9 +106,9 @@ struct Neuron23State {
     Var i_cw3311, i_cw3322, i_cw2211, i_cw3333, i_cw2222, i_cw1111;
     Var i_1133, i_1122, i_2233, i_cw1133, i_cw1122, i_cw2233;
     Var l_totcw23;
-    int32_t l_min_totcw23 = 0;
+    int64_t l_min_totcw23 = 0;
     int64_t i_bb23 = 1;
-    int32_t i_max_bb23 = 0;
+    int64_t i_max_bb23 = 0;
 };
 
 // "24th Inverse gold ratio - trend system"; i_2nb is the number "2NB prog" shares with it.

@@ -1,9 +1,169 @@
-#include "passes/second/systems.h"
+#include "passes/second/hgf_adv19.h"
 
+#include <algorithm>
+
+#include "forms/convert.h"
+#include "panels/frm3hgf.h"
+#include "panels/frm5help.h"
+#include "passes/second/shown_figures.h"
+#include "passes/second/systems.h"
+#include "routines/state_value.h"
+#include "settings/frm2opti.h"
+#include "settings/settings.h"
+#include "shell/frm1basic.h"
 #include "shell/session.h"
 
 namespace passes {
 
-void nineteenthHgfAdv(Session&) {}
+namespace {
+
+constexpr forms::Color Idle = 0x80000007;
+constexpr forms::Color Played = 0xC000;
+constexpr forms::Color StakeMark = 0xC0C000;
+constexpr forms::Color LeftMark = 0xC000C0;
+constexpr forms::Color Orange = 0x80FF;
+
+// What a number that comes after its whole schedule has cost: the schedule's sum.
+int64_t scheduleCost(routines::AdvSchedule schedule) {
+    switch (schedule) {
+        case routines::AdvSchedule::S90: return 247;
+        case routines::AdvSchedule::M90: return 373;
+        default: return 1141;
+    }
+}
+
+void book(forms::Var& cwin, int64_t amount) { routines::setInt(cwin, routines::asInt(cwin) + amount); }
+
+}  // namespace
+
+Adv19Result hgfAdv19(state::Sys19thAdvState& st, const Adv19Input& in, const AdvRaise& raise) {
+    int64_t start = in.start;
+    std::array<int64_t, 37> riding = in.riding;
+    auto played = [&](int n, int64_t average) {
+        return st.AdvNonAppear[n] >= start && (!in.averageFilter || in.hits[n] >= average);
+    };
+
+    // 1. The newest spin settles its play; every other number stays away one spin longer.
+    for (int n = 0; n <= 36; ++n) {
+        if (n != in.newest) {
+            ++st.AdvNonAppear[n];
+            st.i_max19 = std::max<int64_t>(st.i_max19, st.AdvNonAppear[n]);
+            continue;
+        }
+        const bool was = played(n, in.shownAverage);
+        const int64_t staked = st.AdvStaked[n] + riding[n];
+        if (was && st.AdvNonAppear[n] > start + routines::advCycleLength(in.schedule))
+            book(st.i_cwin19, -scheduleCost(in.schedule));
+        else if (was || staked > 0)
+            book(st.i_cwin19, 36 * riding[n] - staked);  // the stake on this spin is part of the play
+        st.AdvNonAppear[n] = 0;
+        st.AdvStaked[n] = 0;
+        riding[n] = 0;
+    }
+
+    // 2. Mn, Mx and Avg of the hit counts.
+    Adv19Result r;
+    int64_t sum = 0;
+    r.mn = 100000;
+    for (int64_t h : in.hits) {
+        r.mn = std::min(r.mn, h);
+        r.mx = std::max(r.mx, h);
+        sum += h;
+    }
+    r.avg = sum > 0 ? forms::roundTo(static_cast<double>(sum) / 37.0, 1) : 0.0;
+    const auto average = static_cast<int64_t>(forms::roundEven(r.avg));
+
+    // 3. Stakes for the next spin, number by number; an S90 restart applies to the numbers after n.
+    int64_t wins = routines::asInt(st.i_wins19), loses = 0;
+    for (int n = 0; n <= 36; ++n) {
+        Adv19Number& out = r.numbers[static_cast<size_t>(n)];
+        const int64_t count = st.AdvNonAppear[n];
+        if (!played(n, average)) {
+            // A play that ends without its number coming loses what it staked.
+            const int64_t staked = st.AdvStaked[n] + riding[n];
+            if (staked > 0) book(st.i_cwin19, -staked);
+            st.AdvStaked[n] = 0;
+            continue;
+        }
+        out.played = true;
+        st.AdvStaked[n] = static_cast<int32_t>(st.AdvStaked[n] + riding[n]);
+        if (count == start) ++wins;
+        const routines::AdvStake stake = routines::f_prog8thADV(start, count, in.schedule);
+        if (stake.nextStart) start = raise(*stake.nextStart);
+        out.stake = stake.stake;
+        out.left = routines::f_prog8thADVcdown(start, count, in.schedule);
+        if (out.left == 0) ++loses;
+    }
+    if (wins != routines::asInt(st.i_wins19)) routines::setInt(st.i_wins19, wins);
+    if (loses > 0) routines::setInt(st.i_loses19, routines::asInt(st.i_loses19) + loses);
+    return r;
+}
+
+void nineteenthHgfAdv(Session& s) {
+    auto& hgf = s.frm3hgf();
+    auto& st = s.st;
+    const auto start = settings::integer(s, settings::Box::NonAppearCnt);
+    if (!start) return;
+
+    Adv19Input in;
+    in.start = *start;
+    const std::string& newest = s.frm1basic().Text1[1].text();
+    if (const auto n = forms::toInt(newest); n && !newest.empty()) in.newest = *n;
+    in.schedule = routines::advSchedule(s);
+    in.averageFilter = settings::on(s, settings::Switch::AvgFlag);
+    forms::Control* hitBox[37];
+    forms::Control* stakeBox[37];
+    for (int n = 0; n <= 36; ++n) {
+        hitBox[n] = &hgf.HitCounts(n);
+        stakeBox[n] = &hgf.Label12[n];
+        const std::string& t = hitBox[n]->text();
+        int64_t h = 0;
+        if (t.size() == 1 && t[0] >= '0' && t[0] <= '9') {
+            h = t[0] - '0';
+        } else if (const auto v = forms::toInt(t)) {
+            h = *v;
+        } else {
+            return;  // hit counts are the first pass's figures; without them nothing is settled
+        }
+        in.hits[static_cast<size_t>(n)] = h;
+        in.riding[static_cast<size_t>(n)] = shownInt(stakeBox[n]->caption());
+    }
+    in.shownAverage = shownInt(hgf.Label14[6].caption());
+
+    const AdvRaise raise = [&s](int64_t next) -> int64_t {
+        s.frm2opti().Text1[static_cast<int>(settings::Box::NonAppearCnt)].setText(forms::numText(next));
+        return settings::integer(s, settings::Box::NonAppearCnt).value_or(next);
+    };
+    const Adv19Result r = hgfAdv19(st, in, raise);
+
+    showInt(hgf.Label14[4], r.mn);
+    showInt(hgf.Label14[5], r.mx);
+    showNumber(hgf.Label14[6], r.avg);
+    // 37 numbers a spin: only the absences change as a rule, so every other write is checked first.
+    for (int n = 0; n <= 36; ++n) {
+        const Adv19Number& v = r.numbers[static_cast<size_t>(n)];
+        auto& absent = hgf.NonAppearLabels(n);
+        auto& stake = *stakeBox[n];
+        auto& left = hgf.Label13[n];
+        showInt(absent, st.AdvNonAppear[n]);
+        showBack(absent, v.played ? Played : Idle);
+        if (v.played) {
+            showInt(stake, v.stake);
+            showInt(left, v.left);
+        } else {
+            if (!sameText(stake.caption(), "0")) stake.setCaption("0");
+            if (!sameText(left.caption(), "0")) left.setCaption("0");
+        }
+        showBack(stake, v.stake != 0 ? StakeMark : Idle);
+        showBack(left, v.left != 0 ? LeftMark : Idle);
+        const bool orange = static_cast<double>(in.hits[static_cast<size_t>(n)]) >= r.avg;
+        showBack(*hitBox[n], orange ? Orange : forms::colors::White);
+    }
+    showInt(hgf.Label2[Frm3hgf::MaxLabel], st.i_max19);
+    auto& help = s.frm5help();
+    showVar(help.Text1[22], st.i_wins19);
+    showVar(help.Text1[21], st.i_loses19);
+    showVar(help.Text3, st.i_cwin19);
+}
 
 }  // namespace passes

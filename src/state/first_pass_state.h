@@ -175,8 +175,8 @@ struct Sys16thState {
     Var i_cntplay16, i_cntplay16c;
     int64_t i_cwin16 = 0;
     int64_t i_cwinmin16 = 0;
-    int32_t i_cwinmax16 = 0;
-    int32_t l_culcwin16 = 0;
+    int64_t i_cwinmax16 = 0;
+    int64_t l_culcwin16 = 0;
     bool b_betL3 = false, b_betM3 = false, b_betH3 = false;
 };
 

@@ -30,7 +30,7 @@ AlarmResult dozenAlarm(const DozenRows& rows, const AlarmInput& in) {
     // Cleared first, so a window of 0 never acts on a flag left from an earlier spin.
     r.flag = in.window && dozenAbsent(rows, Dozens[d], *in.window);
     const bool otherGreen = in.green[(d + 1) % 3] || in.green[(d + 2) % 3];
-    r.turnsGreen = r.flag && !otherGreen && in.maxAll && in.shares[d] && *in.shares[d] < *in.maxAll;
+    r.turnsGreen = r.flag && !otherGreen && in.maxAll && shareBelow(in.shares[d], *in.maxAll);
     return r;
 }
 
@@ -48,7 +48,7 @@ void dozenAlarm(Session& s) {
     in.window = settings::historyRows(s, settings::Box::NonAppearWindow16);
     in.maxAll = settings::integer(s, settings::Box::MaxAllPercent);
     for (int k = 0; k < 3; ++k) {
-        in.shares[static_cast<size_t>(k)] = forms::toInt(f.Text10[5 + k].text());
+        in.shares[static_cast<size_t>(k)] = f.Text10[5 + k].text();
         in.green[static_cast<size_t>(k)] = f.Text10[k].backColor() == forms::colors::Green;
     }
     const AlarmResult r = dozenAlarm(rows, in);

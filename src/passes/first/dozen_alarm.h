@@ -13,7 +13,7 @@ struct AlarmInput {
     bool fullHistory = false;
     std::array<int64_t, 3> counts{};
     std::optional<int32_t> window, maxAll;
-    std::array<std::optional<int32_t>, 3> shares;
+    std::array<std::string_view, 3> shares;  // the "% All" boxes
     std::array<bool, 3> green{};
 };
 

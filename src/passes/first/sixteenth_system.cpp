@@ -27,9 +27,14 @@ std::array<bool, 3> dozenTargets(const DozenRows& rows, const TargetInput& in) {
     std::array<bool, 3> flags{};
     if (!in.fullHistory) return flags;
     for (size_t k = 0; k < 3; ++k)
-        flags[k] = in.counts[k] <= in.target && in.shares[k] && *in.shares[k] < in.maxAll &&
-                   dozenAbsent(rows, Dozens[k], in.window);
+        flags[k] = in.counts[k] <= in.target && dozenAbsent(rows, Dozens[k], in.window) &&
+                   shareBelow(in.shares[k], in.maxAll);
     return flags;
+}
+
+bool shareBelow(std::string_view share, int32_t maxAll) {
+    const auto v = forms::toInt(share);
+    return v && *v < maxAll;
 }
 
 namespace {
@@ -176,7 +181,7 @@ void sixteenthSystem(Session& s) {
         in.target = *target;
         in.window = *window;
         in.maxAll = *maxAll;
-        for (int k = 0; k < 3; ++k) in.shares[static_cast<size_t>(k)] = forms::toInt(f.Text10[5 + k].text());
+        for (int k = 0; k < 3; ++k) in.shares[static_cast<size_t>(k)] = f.Text10[5 + k].text();
         flags = dozenTargets(rows, in);
     }
     st.b_betL = flags[0];

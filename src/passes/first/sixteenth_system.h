@@ -23,14 +23,17 @@ using DozenRows = std::array<std::string_view, 28>;
 bool dozenAbsent(const DozenRows& rows, std::string_view d, int32_t window);
 
 // Targets: rare in the full history (count at most `target`), absent from the last `window`
-// rows and with a share ("% All" of the previous spin) below maxAll. A share box that holds no
-// number makes its dozen no target.
+// rows and with a share ("% All" of the previous spin, as its box shows it) below maxAll. A share
+// box that holds no number makes its dozen no target.
 struct TargetInput {
     bool fullHistory = false;
     std::array<int64_t, 3> counts{};
     int32_t target = 0, window = 0, maxAll = 0;
-    std::array<std::optional<int32_t>, 3> shares;
+    std::array<std::string_view, 3> shares;
 };
+
+// The share box's whole value is below maxAll.
+bool shareBelow(std::string_view share, int32_t maxAll);
 std::array<bool, 3> dozenTargets(const DozenRows& rows, const TargetInput& in);
 
 // The chosen dozen's play on one spin.

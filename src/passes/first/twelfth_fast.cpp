@@ -27,11 +27,6 @@ constexpr std::string_view VerdictTexts[WindowSize + 1] = {
     "NO 7",  "NO 8",  "NO 9",  "NO 10", "NO 11", "NO 12",
 };
 
-// Skip from history row `older` to the row above it.
-int skipFrom(Frm1basic& m, int older) {
-    return fast::calc_skip(routines::spinOf(m.Text1[older].text()), routines::spinOf(m.Text1[older - 1].text()));
-}
-
 void showVerdict(Session& s, Frm6fast& f) {
     const FassVerdict v = fassVerdict(s.st.Sys12thSkipWindow);
     s.st.i_fassnbrs = v.count;
@@ -39,15 +34,35 @@ void showVerdict(Session& s, Frm6fast& f) {
     f.Label1.setCaption(v.text);
 }
 
+// Skips between neighbouring history rows, each read once: at[i] is the skip from row i (the
+// older spin) to row i - 1, for every row i from 2 to 28 that holds a spin.
+struct RowSkips {
+    std::array<int32_t, 29> at{};
+    std::array<bool, 29> filled{};
+};
+
+RowSkips rowSkips(Frm1basic& m) {
+    RowSkips r;
+    std::array<int, 29> spin{};
+    for (int i = 1; i <= 28; ++i) {
+        const std::string& t = m.Text1[i].text();
+        r.filled[static_cast<size_t>(i)] = !t.empty();
+        if (!t.empty()) spin[static_cast<size_t>(i)] = routines::spinOf(t);
+    }
+    for (size_t i = 2; i <= 28; ++i)
+        if (r.filled[i]) r.at[i] = fast::calc_skip(spin[i], spin[i - 1]);
+    return r;
+}
+
 // The FASS skips of the whole history, oldest first; only skips of this spin are summed.
-void countHistorySkips(Session& s, Frm1basic& m) {
+void countHistorySkips(Session& s, const RowSkips& r) {
     auto& skips = s.st.Sys12thHistorySkips;
-    int c = 0;
+    size_t c = 0;
     int32_t sum = 0;
-    for (int i = 28; i >= 2; --i) {
-        if (m.Text1[i].text().empty()) continue;
-        skips[static_cast<size_t>(c)] = skipFrom(m, i);
-        sum += fast::FASS_numbers(skips[static_cast<size_t>(c)]);
+    for (size_t i = 28; i >= 2; --i) {
+        if (!r.filled[i]) continue;
+        skips[c] = r.at[i];
+        sum += fast::FASS_numbers(skips[c]);
         ++c;
     }
     s.st.i_fassnbrs28 = sum;
@@ -84,7 +99,8 @@ void twelfthFastFirstPart(Session& s) {
     if (f.Check1.value() == 0) {
         // The window fills once and then holds: the engine leaves the fill index at 12.
         if (st.i_counterskips >= 0 && st.i_counterskips < WindowSize) {
-            st.Sys12thSkipWindow[static_cast<size_t>(st.i_counterskips)] = skipFrom(m, 2);
+            st.Sys12thSkipWindow[static_cast<size_t>(st.i_counterskips)] =
+                fast::calc_skip(routines::spinOf(m.Text1[2].text()), routines::spinOf(m.Text1[1].text()));
             st.i_counterskips += 1;
         }
         showVerdict(s, f);
@@ -94,9 +110,10 @@ void twelfthFastFirstPart(Session& s) {
     // The engine and the window need thirteen spins (after a Reset, say, there are fewer).
     if (m.Text1[RowsForTheEngine].text().empty()) return;
 
+    const RowSkips skips = rowSkips(m);
     st.i_counterskips2 = 0;
-    for (int i = RowsForTheEngine; i >= 2; --i) {
-        st.Sys12thSkipWindow[static_cast<size_t>(st.i_counterskips2)] = skipFrom(m, i);
+    for (size_t i = RowsForTheEngine; i >= 2; --i) {
+        st.Sys12thSkipWindow[static_cast<size_t>(st.i_counterskips2)] = skips.at[i];
         st.i_counterskips2 += 1;
     }
     showVerdict(s, f);
@@ -104,10 +121,10 @@ void twelfthFastFirstPart(Session& s) {
     // The bet of the previous spin, before the engine proposes the next one.
     st.s_oldstring = f.Text2[3].text();
     st.s_oldbet = f.Text2[4].text();
-    f.Text2[0].setNumber(skipFrom(m, 2));
+    f.Text2[0].setNumber(skips.at[2]);
     fast::writeLastSpin(s, m.Text1[1].text());
 
-    countHistorySkips(s, m);
+    countHistorySkips(s, skips);
     f.Label3.setNumber(st.i_fassnbrs28);
 
     // A box the player has edited into something that is not a number settles nothing.

@@ -102,7 +102,7 @@ TEST(DozenAlarm, ExaminesOnlyTheFirstRareDozen) {
     in.counts = {4, 3, 20};
     in.window = 7;
     in.maxAll = 30;
-    in.shares = {{10, 10, 50}};
+    in.shares = {"10", "10", "50"};
     const auto r = passes::dozenAlarm(rows, in);
     EXPECT_EQ(r.examined, 0);
     EXPECT_FALSE(r.flag);

@@ -73,8 +73,3 @@ TEST_F(NumbersFile, ANamedPipeIsNotReadAndDoesNotHang) {
     EXPECT_EQ(f.Text4[72].text() + ";" + f.Text4[73].text() + ";" + f.Text4[77].text() + ";" + f.Text4[78].text(),
               "0;5;31;1");
 }
-
-TEST_F(NumbersFile, AFolderIsNotRead) {
-    fs::create_directory(file);
-    EXPECT_FALSE(fast::readNumbersFile(dir));
-}

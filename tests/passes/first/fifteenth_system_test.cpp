@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "panels/frm3hgf.h"
-#include "settings/frm2opti.h"
 #include "support/feed.h"
 
 namespace {
@@ -30,14 +29,4 @@ TEST(Shotwell, RunsAveragesAndLongestRuns) {
         for (int n : c.spins) enter(s, forms::numText(n));
         EXPECT_EQ(groups(s), c.groups);
     }
-}
-
-TEST(Shotwell, UntickedCountsNothing) {
-    Session s{1};
-    feed(s, {7});
-    s.frm2opti().Check2[13].setValue(0);
-    feed(s, {1, 2, 3});
-    s.frm2opti().Check2[13].setValue(1);
-    feed(s, {36});
-    EXPECT_EQ(groups(s), "2//2 1/0/1 2//2 2//2 2//2 2/0/2");
 }

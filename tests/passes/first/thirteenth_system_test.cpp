@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "panels/frm6fast.h"
-#include "passes/first/thirteenth_system.h"
 #include "settings/frm2opti.h"
 #include "support/feed.h"
 
@@ -52,14 +51,4 @@ TEST_F(Fibonacci, AFractionalLimitNeverStarts) {
     misses(40);
     EXPECT_NE(f.Label2[16].backColor(), forms::colors::Green);
     EXPECT_EQ(boxes(), "0 0 40 0 0");
-}
-
-TEST(FiboCore, LongLosingRunsStayOnTheLastRung) {
-    state::Sys13thState st;
-    for (int i = 0; i < 15; ++i) st = passes::fiboSpin(st, 4, 15.0).st;
-    for (int i = 0; i < 100000; ++i) st = passes::fiboSpin(st, 0, 15.0).st;
-    EXPECT_EQ(st.i_bbetfibo, 99);
-    EXPECT_TRUE(st.b_fiboflag2);
-    EXPECT_LT(st.l_cwinfibo, -70'000'000);
-    EXPECT_EQ(st.l_maxcwin, st.l_cwinfibo);
 }

@@ -1,6 +1,7 @@
 #include "fast/numbers_file.h"
 
 #include <fstream>
+#include <system_error>
 #include <vector>
 
 #include "fast/twins.h"
@@ -18,7 +19,10 @@ bool writeNumbersFile(const fs::path& dir, std::string_view line) {
 }
 
 std::optional<TwinNumbers> readNumbersFile(const fs::path& dir) {
-    std::ifstream in(dir / NumbersFileName, std::ios::binary);
+    const fs::path file = dir / NumbersFileName;
+    std::error_code ec;
+    if (fs::status(file, ec).type() != fs::file_type::regular) return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
     // A sound line is at most eleven characters; read no more than a little beyond that.
     std::string head(256, '\0');
@@ -48,7 +52,10 @@ bool Command4_Click(Session& s, const fs::path& dir) {
     Frm6fast& f = s.frm6fast();
     std::vector<std::string> fields;
     for (int box : NumberBoxes) fields.push_back(f.Text4[box].text());
-    return writeNumbersFile(dir, forms::join(fields, ";"));
+    const bool written = writeNumbersFile(dir, forms::join(fields, ";"));
+    f.Command4.setToolTip(written ? SaveToolTip
+                                  : std::string(NumbersFileNotWritten) + ": " + (dir / NumbersFileName).string());
+    return written;
 }
 
 void Command5_Click(Session& s, const fs::path& dir) {

@@ -14,6 +14,9 @@ class Session;
 namespace fast {
 
 inline constexpr const char* NumbersFileName = "25thnbrs.txt";
+inline constexpr const char* SaveToolTip = "Save numbers from 25thnbrs.txt";
+// "S" shows a failed save in its tool tip, followed by the file's path, until a save succeeds.
+inline constexpr const char* NumbersFileNotWritten = "The numbers file could not be written";
 
 using TwinNumbers = std::array<std::string, 4>;  // seed, twin, seed2, twin2
 
@@ -22,11 +25,13 @@ using TwinNumbers = std::array<std::string, 4>;  // seed, twin, seed2, twin2
 bool writeNumbersFile(const std::filesystem::path& dir, std::string_view line);
 
 // The four fields of the file's first line as canonical decimal texts; nullopt when the file is
-// missing or empty, or the line has fewer than four fields or a field that is not a whole number
-// from -1 to 36. Fields after the fourth are ignored.
+// missing, empty or not a regular file (a named pipe would block the read), or the line has fewer
+// than four fields or a field that is not a whole number from -1 to 36. Fields after the fourth
+// are ignored.
 std::optional<TwinNumbers> readNumbersFile(const std::filesystem::path& dir);
 
-// "S": the four seed and twin boxes of the FAST panel into the file.
+// "S": the four seed and twin boxes of the FAST panel into the file; the result also shows in
+// the button's tool tip.
 bool Command4_Click(Session& s, const std::filesystem::path& dir = {});
 // "R": the file into the four boxes, all of them or none.
 void Command5_Click(Session& s, const std::filesystem::path& dir = {});

@@ -1,5 +1,6 @@
 #include "forms/convert.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -42,6 +43,17 @@ std::optional<double> toDouble(std::string_view t) {
         if (digits) return static_cast<double>(t[0] == '-' ? -v : v);
     }
     if (!isNumeric(t)) return std::nullopt;
+    // Decimal texts (shares, averages) are read every spin: from_chars gives strtod's correctly
+    // rounded value without its cost; only what it cannot represent goes to strtod.
+    char buf[32];
+    const size_t skip = t[0] == '+' ? 1 : 0;
+    if (t.size() - skip <= sizeof buf) {
+        size_t n = 0;
+        for (size_t i = skip; i < t.size(); ++i) buf[n++] = t[i] == ',' ? '.' : t[i];
+        double v = 0;
+        const auto r = std::from_chars(buf, buf + n, v);
+        if (r.ec == std::errc() && r.ptr == buf + n) return v;
+    }
     std::string s(t);
     for (char& c : s)
         if (c == ',') c = '.';
@@ -90,11 +102,15 @@ std::string numText(double x) {
     if (std::isnan(x)) return "NaN";
     if (std::isinf(x)) return x > 0 ? "Inf" : "-Inf";
     if (x == std::trunc(x) && std::fabs(x) < 1e15) return std::to_string(static_cast<int64_t>(x));
+    // The same digits as printf's %.15G, without its cost: shares and averages are written on
+    // every spin.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15G", x);
-    std::string s(buf);
-    for (char& c : s)
+    const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
+    std::string s(buf, r.ptr);
+    for (char& c : s) {
         if (c == '.') c = ',';
+        else if (c == 'e') c = 'E';
+    }
     return s;
 }
 

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "fast/numbers_file.h"
 #include "fast/panel.h"
 #include "forms/convert.h"
 #include "forms/layout.h"
@@ -159,7 +160,7 @@ void layoutMiddle(Frm6fast& f, const Grid& g) {
     title(f.Label4.add(52), g.cell(0, 16, 2), "25th Twins");
     forms::place(f.Command2, g.cell(3, 16)).design("Cls25");
     forms::place(f.Command3, g.cell(4, 16)).design("Gns");
-    forms::place(f.Command4, g.cell(5, 16)).design("S").setToolTip("Save numbers from 25thnbrs.txt");
+    forms::place(f.Command4, g.cell(5, 16)).design("S").setToolTip(fast::SaveToolTip);
     forms::place(f.Command5, g.cell(6, 16)).design("R").setToolTip("Read numbers from 25thnbrs.txt");
     headedBoxes(f, f.Text4, g, 0, 17,
                 {{"Seed", 72, 53}, {"Twin", 73, 54}, {"Cwin25", 71, 55}, {"Bb", 74, 56}, {"End", 76, 58},

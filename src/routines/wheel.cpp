@@ -8,11 +8,20 @@ std::optional<int> wheelPosition(int64_t n) {
     return std::nullopt;
 }
 
-int oppositePairIndex(int64_t n) {
-    for (int k = 0; k < static_cast<int>(OppositePairs.size()); ++k)
-        if (OppositePairs[k][0] == n || OppositePairs[k][1] == n) return k + 1;
-    return 0;
-}
+namespace {
+
+// The pair of every number 0..36, looked up rather than searched: the skip routines ask for it
+// dozens of times per spin.
+constexpr std::array<int8_t, 37> PairOfNumber = [] {
+    std::array<int8_t, 37> t{};
+    for (size_t k = 0; k < OppositePairs.size(); ++k)
+        for (int n : OppositePairs[k]) t[static_cast<size_t>(n)] = static_cast<int8_t>(k + 1);
+    return t;
+}();
+
+}  // namespace
+
+int oppositePairIndex(int64_t n) { return n >= 0 && n <= 36 ? PairOfNumber[static_cast<size_t>(n)] : 0; }
 
 int f_select1nbFromAnother1(int64_t i0) {
     const int k = oppositePairIndex(i0);

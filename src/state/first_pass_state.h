@@ -121,7 +121,7 @@ struct Sys11thState {
 struct Sys12thState {
     int32_t i_fassnbrs28 = 0;
     Var l_cwinfast;
-    int32_t l_cwinpartial = 0;
+    int64_t l_cwinpartial = 0;
     std::array<int32_t, 12> Sys12thSkipWindow{};
     std::array<int32_t, 28> Sys12thHistorySkips{};
 };
@@ -129,10 +129,10 @@ struct Sys12thState {
 // 13th Fibonacci numbers.
 struct Sys13thState {
     int32_t i_bbetfibo = 0;
-    int32_t l_cwinfibo = 0;
+    int64_t l_cwinfibo = 0;
     int32_t l_fibononcnt = 0;
     int32_t l_fibocnt = 0;
-    int32_t l_maxcwin = 0;
+    int64_t l_maxcwin = 0;
     bool b_fiboflag = false;
     bool b_fiboflag2 = false;
     std::array<int32_t, 8> FiboNumbers{};
@@ -141,13 +141,13 @@ struct Sys13thState {
 // "14th Dorvik doz.".
 struct Sys14thState {
     std::string ss_1, ss_2, ss_3, ss_4, ss_5;
-    int32_t i_status = 0;
+    int32_t i_status = 2;  // no pair shown yet
     bool b_dvflag = false;
-    int32_t l_cwinsession = 0;
-    int32_t i_bbet = 1;
+    int64_t l_cwinsession = 0;
+    int64_t i_bbet = 1;
     int32_t l_cwinall = 0;
     // Cancellation list: index 0 unused, entries 1..n (n odd); a fresh session holds {1}.
-    std::vector<int32_t> i_list14 = {0, 1};
+    std::vector<int64_t> i_list14 = {0, 1};
 };
 
 // "15th Shotwell": one field of each kind per group 1..6; the variants start not set.
@@ -158,7 +158,7 @@ struct Sys15thState {
     Var l_Ca1cnt, l_Ca2cnt, l_Ca3cnt, l_Ca4cnt, l_Ca5cnt;
     int32_t l_Ca6cnt = 0;
     Var l_Avg1cnt, l_Avg2cnt, l_Avg3cnt, l_Avg4cnt, l_Avg5cnt;
-    int32_t l_Avg6cnt = 0;
+    double l_Avg6cnt = 0;  // a decimal average like the other five
     Var l_Max1cnt, l_Max2cnt, l_Max3cnt, l_Max4cnt, l_Max5cnt;
     int32_t l_Max6cnt = 0;
     bool b_flag1 = false, b_flag2 = false, b_flag3 = false, b_flag4 = false, b_flag5 = false, b_flag6 = false;
@@ -175,8 +175,8 @@ struct Sys16thState {
     Var i_cntplay16, i_cntplay16c;
     int64_t i_cwin16 = 0;
     int64_t i_cwinmin16 = 0;
-    int32_t i_cwinmax16 = 0;
-    int32_t l_culcwin16 = 0;
+    int64_t i_cwinmax16 = 0;
+    int64_t l_culcwin16 = 0;
     bool b_betL3 = false, b_betM3 = false, b_betH3 = false;
 };
 

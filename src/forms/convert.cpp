@@ -100,22 +100,34 @@ std::string numText(double x) {
 
 std::vector<std::string> split(std::string_view t, std::string_view delim) {
     std::vector<std::string> out;
-    if (t.empty()) return out;
-    if (delim.empty()) {
-        out.emplace_back(t);
-        return out;
-    }
-    size_t start = 0;
-    while (true) {
-        size_t p = t.find(delim, start);
-        if (p == std::string_view::npos) {
-            out.emplace_back(t.substr(start));
-            break;
-        }
-        out.emplace_back(t.substr(start, p - start));
-        start = p + delim.size();
-    }
+    splitInto(t, delim, out);
     return out;
+}
+
+void splitInto(std::string_view t, std::string_view delim, std::vector<std::string>& out) {
+    size_t n = 0;
+    auto put = [&](std::string_view item) {
+        if (n < out.size()) out[n].assign(item);  // keeps the item's storage
+        else out.emplace_back(item);
+        ++n;
+    };
+    if (!t.empty()) {
+        if (delim.empty()) {
+            put(t);
+        } else {
+            size_t start = 0;
+            while (true) {
+                size_t p = t.find(delim, start);
+                if (p == std::string_view::npos) {
+                    put(t.substr(start));
+                    break;
+                }
+                put(t.substr(start, p - start));
+                start = p + delim.size();
+            }
+        }
+    }
+    out.resize(n);
 }
 
 std::string join(const std::vector<std::string>& items, std::string_view delim) {

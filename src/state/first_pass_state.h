@@ -59,13 +59,14 @@ struct Sys7thState {
 
 // 8th/19th HGF: the progression, its sub-progressions and the per-number statistics.
 struct HgfState {
-    int32_t l_basebethgf12 = 0;
+    int32_t l_basebethgf12 = 1;  // the stake the panel shows before the first list
     int32_t l_max_basebethgf12 = 0;
     int32_t l_min_bal = 0;
     Var l_bal, l_win;
-    int32_t l_bet = 0;
+    int64_t l_bet = 0;  // 12 stakes: wider than a stake
     bool b_flaghgf12 = false;
     int32_t l_play = 0;
+    bool b_hgflistshown = false;  // the progression books nothing before a twelve-number list exists
     Var l_spin_counter, l_spin_counter2;
     int32_t l_spin_counter3 = 0;
 

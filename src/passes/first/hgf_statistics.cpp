@@ -1,10 +1,343 @@
-#include "passes/first/systems.h"
+#include "passes/first/hgf_statistics.h"
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "forms/convert.h"
+#include "panels/frm3hgf.h"
+#include "passes/first/systems.h"
+#include "routines/classify.h"
+#include "settings/settings.h"
+#include "shell/frm1basic.h"
 #include "shell/session.h"
 
 namespace passes {
 
-void loadHgfLists(Session&) {}
-void hgfStatistics(Session&) {}
+namespace hgf {
+
+int64_t hundredths(int64_t num, int32_t den) {
+    if (den <= 0 || num <= 0) return 0;
+    const int64_t q = num / den;
+    if (q > INT64_MAX / 100 - 1) return INT64_MAX / 100;
+    const int64_t scaled = (num % den) * 100;  // below 100 * den: no overflow
+    int64_t h = q * 100 + scaled / den;
+    const int64_t twice = (scaled % den) * 2;
+    if (twice > den || (twice == den && (h & 1))) ++h;
+    return h;
+}
+
+const std::string& hundredthsText(int64_t h) {
+    // Values above 655,35 are rare; they are made afresh each time.
+    constexpr int64_t Kept = 65536;
+    static std::vector<std::string> kept;
+    static std::string spare;
+    if (h < 0 || h >= Kept) {
+        spare = forms::numText(static_cast<double>(h) / 100.0);
+        return spare;
+    }
+    const auto i = static_cast<size_t>(h);
+    if (i >= kept.size()) kept.resize(std::max(i + 1, kept.size() * 2));
+    if (kept[i].empty()) kept[i] = forms::numText(static_cast<double>(h) / 100.0);
+    return kept[i];
+}
+
+const std::string& numberText(int n) {
+    static const std::array<std::string, 37> texts = [] {
+        std::array<std::string, 37> t;
+        for (int i = 0; i <= 36; ++i) t[static_cast<size_t>(i)] = forms::numText(i);
+        return t;
+    }();
+    return texts[static_cast<size_t>(std::clamp(n, 0, 36))];
+}
+
+const std::string& valueText(double v) { return hundredthsText(std::llround(v * 100.0)); }
+
+namespace {
+
+int32_t clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
+
+}  // namespace
+
+void countSpin(state::HgfState& st, int n, int32_t spins) {
+    for (int k = 0; k <= 36; ++k) {
+        int32_t& gap = st.HgfGapCount[static_cast<size_t>(k)];
+        if (k == n) gap = 0;
+        else bump(gap);
+    }
+    bump(st.HgfHitCount[static_cast<size_t>(n)]);
+    for (size_t k = 0; k <= 36; ++k) {
+        const int64_t gap = st.HgfGapCount[k];
+        st.HgfValue[k] = static_cast<double>(hundredths(int64_t{st.HgfHitCount[k]} * gap, spins)) / 100.0;
+        st.HgfGapRatio[k] = static_cast<double>(hundredths(gap, 37)) / 100.0;
+    }
+}
+
+void markNumbers(state::HgfState& st, double minValue, std::array<Mark, 37>& out) {
+    for (size_t k = 0; k <= 36; ++k) {
+        if (st.HgfValue[k] >= minValue) {
+            out[k] = st.HgfListedFlag[k] ? Mark::Keep : Mark::Newly;
+            st.HgfListedFlag[k] = true;
+        } else {
+            st.HgfListedFlag[k] = false;
+            out[k] = Mark::Cleared;
+        }
+    }
+}
+
+void rankValues(state::HgfState& st, TopValues& top) {
+    std::array<double, 37> v = st.HgfValue;
+    std::sort(v.begin(), v.end(), std::greater<>());
+    for (size_t i = 0; i < v.size(); ++i) st.HgfSortKeys[i] = valueText(v[i]);
+    st.HgfSortKeys[37].clear();
+    std::copy_n(v.begin(), top.size(), top.begin());
+}
+
+HgfList buildList(state::HgfState& st, const TopValues& top) {
+    HgfList out;
+    st.HgfListedFlag.fill(false);
+    for (size_t m = 0; m < top.size(); ++m) {
+        for (size_t k = 0; k <= 36; ++k) {
+            if (st.HgfValue[k] != top[m]) {
+                st.HgfListedFlag[k] = false;  // a later scan passing a number clears its flag
+                continue;
+            }
+            if (m == 12) {
+                out.thirteenth = static_cast<int>(k);
+                break;
+            }
+            if (st.HgfListedFlag[k]) continue;
+            st.HgfListedFlag[k] = true;
+            st.HgfTwelveNumbers[m] = static_cast<int32_t>(k);
+            out.numbers[static_cast<size_t>(out.count++)] = static_cast<int>(k);
+            break;
+        }
+    }
+    return out;
+}
+
+void listTexts(const state::HgfState& st, const TopValues& top, const HgfList& list, HgfListTexts& out) {
+    out.sorted.clear();
+    for (double v : top) {
+        out.sorted += "  ";
+        out.sorted += valueText(v);
+    }
+    out.numbers.assign(" - ");
+    out.ratios.clear();
+    for (int i = 0; i < list.count; ++i) {
+        const int k = list.numbers[static_cast<size_t>(i)];
+        out.numbers += numberText(k);
+        out.numbers += " - ";
+        out.ratios += "  ";
+        out.ratios += valueText(st.HgfGapRatio[static_cast<size_t>(k)]);
+    }
+}
+
+int subStake(int k, int64_t counter) {
+    return routines::bandStake(SubSchedules[static_cast<size_t>(std::clamp(k, 0, 2))], counter, 0);
+}
+
+ProgressionOut settleProgression(state::HgfState& st, const ProgressionIn& in) {
+    ProgressionOut out;
+    if (!st.b_hgflistshown || in.n < 0 || in.n > 36 || !in.stopAfterLoss) return out;
+    const int32_t stop = *in.stopAfterLoss;
+    const int64_t stake = st.l_basebethgf12;
+    st.l_win = 36 * stake;
+    st.l_bet = 12 * stake;
+    st.b_flaghgf12 = false;
+    const auto twelve = std::span(st.HgfTwelveNumbers).first(12);
+    const bool hit = std::find(twelve.begin(), twelve.end(), in.n) != twelve.end();
+
+    if (st.l_play < stop && in.balance) {
+        int64_t bal = *in.balance;
+        if (hit) {
+            bal += 36 * stake - st.l_bet;
+            st.b_flaghgf12 = true;
+            out.pause = ProgressionOut::Pause::Clear;
+        } else {
+            bal -= st.l_bet;
+            bump(st.l_play);
+            out.pause = st.l_play >= stop ? ProgressionOut::Pause::Show : ProgressionOut::Pause::Clear;
+        }
+        const int32_t shown = clamp32(bal);
+        st.l_bal = shown;
+        out.balance = shown;
+        if (shown < 0) {
+            if (in.percent) {
+                int32_t next = clamp32(static_cast<int64_t>(
+                    std::clamp(forms::roundEven(-static_cast<double>(shown) * *in.percent), -9e18, 9e18)));
+                if (next == 0) next = 1;
+                st.l_basebethgf12 = next;
+                st.l_max_basebethgf12 = std::max(st.l_max_basebethgf12, next);
+            }
+            st.l_min_bal = std::min(st.l_min_bal, shown);
+        } else {
+            st.l_basebethgf12 = 1;
+        }
+    }
+    if (st.l_play >= stop && hit) {  // paused: one of the twelve ends the pause, booking nothing
+        st.l_play = 0;
+        out.pause = ProgressionOut::Pause::Clear;
+    }
+    return out;
+}
+
+}  // namespace hgf
+
+namespace {
+
+namespace colors = forms::colors;
+using hgf::clamp32;
+using hgf::Mark;
+using settings::Box;
+
+constexpr forms::Color Unmarked = 0x8000000E;
+constexpr forms::Color Alarm = 0x0000C0;
+constexpr std::array<int, 3> SubSwitch = {0, 1, 2};
+constexpr std::array<int, 3> SubCounterBox = {0, 3, 5};
+constexpr std::array<int, 3> SubStepBox = {1, 4, 6};
+constexpr int SubBalanceBox = 2;
+
+// Two of the counters are variants; all three are carried as whole numbers here.
+int64_t counterOf(const state::HgfState& st, int k) {
+    switch (k) {
+        case 0: return static_cast<int64_t>(st.l_spin_counter.value());
+        case 1: return static_cast<int64_t>(st.l_spin_counter2.value());
+        default: return st.l_spin_counter3;
+    }
+}
+
+void storeCounter(state::HgfState& st, int k, int64_t v) {
+    switch (k) {
+        case 0: st.l_spin_counter = v; break;
+        case 1: st.l_spin_counter2 = v; break;
+        default: st.l_spin_counter3 = static_cast<int32_t>(std::min<int64_t>(v, INT32_MAX)); break;
+    }
+}
+
+void subProgressions(Session& s, Frm3hgf& f) {
+    auto& st = s.st;
+    forms::Control& balance = f.Text4[SubBalanceBox];
+    for (int k = 0; k < 3; ++k) {
+        forms::Control& step = f.Text4[SubStepBox[static_cast<size_t>(k)]];
+        forms::Control& counterBox = f.Text4[SubCounterBox[static_cast<size_t>(k)]];
+        if (f.Check1[SubSwitch[static_cast<size_t>(k)]].value() == 1) {
+            int64_t counter = counterOf(st, k);
+            if (counter < INT32_MAX) ++counter;
+            storeCounter(st, k, counter);
+            counterBox.setNumber(counter);
+            if (int stake = hgf::subStake(k, counter)) {
+                step.setNumber(stake);
+                // A balance the player typed that is no number is left alone this spin.
+                if (auto b = forms::toInt(balance.text())) balance.setNumber(clamp32(int64_t{*b} - stake));
+            } else {
+                step.setText("QT");
+            }
+        } else {
+            step.setNumber(hgf::SubFirstStep[static_cast<size_t>(k)]);
+            counterBox.setText("0");
+            bool othersOn = false;
+            for (int j = 0; j < 3; ++j)
+                if (j != k && f.Check1[SubSwitch[static_cast<size_t>(j)]].value() == 1) othersOn = true;
+            if (!othersOn) balance.setText("0");
+            storeCounter(st, k, 0);
+            step.setBackColor(Unmarked);
+        }
+    }
+}
+
+void paintMarks(Session& s, Frm3hgf& f) {
+    auto minValue = settings::integer(s, Box::HgfRatioMin);
+    auto system = settings::integer(s, Box::HgfBettingSystem);
+    if (!minValue || !system) return;
+    std::array<Mark, 37> marks{};
+    hgf::markNumbers(s.st, *minValue, marks);
+    for (int k = 0; k <= 36; ++k) {
+        switch (marks[static_cast<size_t>(k)]) {
+            case Mark::Keep: break;
+            case Mark::Newly:
+                f.HgfValues(k).setBackColor(colors::Green);
+                if (*system == 1) {
+                    f.HitCounts(k).setBackColor(Alarm);
+                } else {
+                    for (int box : SubStepBox) f.Text4[box].setBackColor(Alarm);
+                }
+                break;
+            case Mark::Cleared: f.HgfValues(k).setBackColor(Unmarked); break;
+        }
+    }
+}
+
+void setPause(forms::Control& box, hgf::ProgressionOut::Pause p) {
+    using P = hgf::ProgressionOut::Pause;
+    if (p == P::Show) box.setText("W");
+    else if (p == P::Clear) box.setText("");
+}
+
+}  // namespace
+
+void loadHgfLists(Session& s) {
+    auto& st = s.st;
+    if (s.frm1basic().Text1[3].text().empty()) {
+        // No lists of before a Reset for the readers of this spin.
+        st.HgfListItems.clear();
+        st.HgfSortedItems.clear();
+        st.HgfRatioItems.clear();
+        return;
+    }
+    auto& f = s.frm3hgf();
+    forms::splitInto(f.Text3[4].text(), " - ", st.HgfListItems);
+    forms::splitInto(f.Text3[3].text(), "  ", st.HgfSortedItems);
+    forms::splitInto(f.Text3[7].text(), "  ", st.HgfRatioItems);
+}
+
+void hgfStatistics(Session& s) {
+    if (!settings::on(s, settings::Switch::HgfActive)) return;
+    auto& st = s.st;
+    auto& f = s.frm3hgf();
+    const std::string& row1 = s.frm1basic().Text1[1].text();
+    const int n = row1.empty() ? -1 : routines::spinOf(row1);
+    const bool spin = n >= 0 && n <= 36;
+
+    // 1 to 5: statistics, sub-progressions, marking.
+    if (spin) {
+        hgf::countSpin(st, n, st.l_general_cnt2);
+        f.HitCounts(n).setNumber(st.HgfHitCount[static_cast<size_t>(n)]);
+        for (int k = 0; k <= 36; ++k) f.HgfValues(k).setText(hgf::valueText(st.HgfValue[static_cast<size_t>(k)]));
+        subProgressions(s, f);
+        paintMarks(s, f);
+    }
+
+    // 6 to 9: ranking and the sorted list.
+    hgf::TopValues top{};
+    hgf::rankValues(st, top);
+
+    // 10: the progression settles this spin against the list shown after the previous one.
+    hgf::ProgressionIn in;
+    in.n = spin ? n : -1;
+    in.balance = forms::toInt(f.Text4[7].text());
+    in.stopAfterLoss = settings::integer(s, Box::StopAfterLoss);
+    in.percent = settings::number(s, Box::BaseBetPercentFromLost);
+    const auto out = hgf::settleProgression(st, in);
+    if (out.balance) f.Text4[7].setNumber(*out.balance);
+    setPause(f.Text3[6], out.pause);
+    f.Text4[8].setNumber(st.l_basebethgf12);
+
+    // 11: the twelve numbers and the thirteenth.
+    const hgf::HgfList list = hgf::buildList(st, top);
+    static hgf::HgfListTexts texts;  // scratch only: kept for its storage, rewritten every spin
+    hgf::listTexts(st, top, list, texts);
+    f.Text3[3].setText(texts.sorted);
+    f.Text3[4].setText(texts.numbers);
+    f.Text3[7].setText(texts.ratios);
+    if (list.thirteenth >= 0) f.Text3[5].setText(hgf::numberText(list.thirteenth));
+    st.b_hgflistshown = st.b_hgflistshown || list.count == 12;
+
+    // 12: the progression's maxima.
+    f.Text4[10].setNumber(st.l_max_basebethgf12);
+    f.Text4[11].setNumber(st.l_min_bal);
+}
 
 }  // namespace passes

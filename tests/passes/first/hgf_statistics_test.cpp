@@ -1,0 +1,324 @@
+#include "passes/first/hgf_statistics.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+#include <set>
+
+#include "panels/frm3hgf.h"
+#include "settings/frm2opti.h"
+#include "settings/settings.h"
+#include "support/feed.h"
+
+namespace hgf = passes::hgf;
+namespace colors = forms::colors;
+using Pause = hgf::ProgressionOut::Pause;
+
+namespace {
+
+constexpr forms::Color Alarm = 0xC0;
+
+struct HgfPanel : ::testing::Test {
+    Session s{7};
+    Frm3hgf& f = s.frm3hgf();
+    void option(settings::Box b, const char* text) { s.frm2opti().Text1[static_cast<int>(b)].setText(text); }
+    const std::string& box4(int i) { return f.Text4[i].text(); }
+};
+
+}  // namespace
+
+// The exact rounding must give what Round(h / c * g, 2) gives, halves to even included.
+TEST(HgfRounding, HundredthsAgreeWithTheRuntimesRound) {
+    for (int32_t c = 1; c <= 150; ++c)
+        for (int64_t h = 0; h <= c; h += 3)
+            for (int64_t g = 0; g <= 120; g += 7) {
+                const double expected = forms::roundTo(static_cast<double>(h) / c * static_cast<double>(g), 2);
+                ASSERT_EQ(hgf::hundredths(h * g, c), std::llround(expected * 100)) << h << "/" << c << "*" << g;
+            }
+    struct Case { int64_t num; int32_t den; int64_t want; };
+    for (auto [num, den, want] : {Case{1, 8, 12}, Case{3, 8, 38}, Case{5, 8, 62}, Case{1, 37, 3}, Case{0, 5, 0}, Case{4, 0, 0}})
+        EXPECT_EQ(hgf::hundredths(num, den), want) << num << "/" << den;
+    EXPECT_EQ(hgf::hundredthsText(1230), "12,3");
+    EXPECT_EQ(hgf::hundredthsText(54), "0,54");
+    EXPECT_EQ(hgf::hundredthsText(10000000), "100000");  // beyond the kept texts
+}
+
+TEST_F(HgfPanel, FirstSpinGivesAllZeroValuesAndTheListZeroToEleven) {
+    feed(s, {5});
+    for (int k = 0; k <= 36; ++k) EXPECT_EQ(f.HgfValues(k).text(), "0") << k;
+    EXPECT_EQ(f.HitCounts(5).text(), "1");
+    EXPECT_EQ(f.Text3[4].text(), " - 0 - 1 - 2 - 3 - 4 - 5 - 6 - 7 - 8 - 9 - 10 - 11 - ");
+    EXPECT_EQ(f.Text3[5].text(), "0");
+    EXPECT_EQ(f.Text3[3].text(), "  0  0  0  0  0  0  0  0  0  0  0  0  0");
+    EXPECT_EQ(f.Text3[7].text(), "  0,03  0,03  0,03  0,03  0,03  0  0,03  0,03  0,03  0,03  0,03  0,03");
+    EXPECT_EQ(box4(7), "0") << "the first spin is not settled against a list of zeros";
+    EXPECT_EQ(box4(8), "1");
+}
+
+TEST_F(HgfPanel, ValuesFollowHitsGapsAndTheSpinCount) {
+    feed(s, {5, 5, 7, 9, 5, 36, 0, 1, 2, 3});
+    EXPECT_EQ(f.HgfValues(5).text(), "1,5");   // 3 hits / 10 spins * gap 5
+    EXPECT_EQ(f.HgfValues(36).text(), "0,4");  // 1 / 10 * 4
+    EXPECT_EQ(f.HgfValues(3).text(), "0");
+    EXPECT_EQ(f.HitCounts(5).text(), "3");
+    EXPECT_EQ(f.Text3[4].text().substr(0, 16), " - 5 - 7 - 9 - 3");
+}
+
+// Ranked by value: "12,3" above "9,5"; equal values in ascending order of number, each once.
+TEST(HgfList, RanksByValueAndListsTiesByNumber) {
+    state::HgfState st;
+    st.HgfValue[3] = 9.5;
+    st.HgfValue[20] = 12.3;
+    for (int k : {30, 8, 15}) st.HgfValue[static_cast<size_t>(k)] = 0.5;
+    hgf::TopValues top{};
+    hgf::rankValues(st, top);
+    EXPECT_EQ(st.HgfSortKeys[0], "12,3");
+    EXPECT_EQ(st.HgfSortKeys[1], "9,5");
+    EXPECT_EQ(st.HgfSortKeys[37], "");
+    const auto list = hgf::buildList(st, top);
+    ASSERT_EQ(list.count, 12);
+    const std::vector<int> want = {20, 3, 8, 15, 30, 0, 1, 2, 4, 5, 6, 7};
+    EXPECT_EQ(std::vector<int>(list.numbers.begin(), list.numbers.end()), want);
+    EXPECT_EQ(list.thirteenth, 0) << "the thirteenth may repeat one of the twelve";
+    hgf::HgfListTexts texts;
+    hgf::listTexts(st, top, list, texts);
+    EXPECT_EQ(texts.numbers, " - 20 - 3 - 8 - 15 - 30 - 0 - 1 - 2 - 4 - 5 - 6 - 7 - ");
+    EXPECT_EQ(texts.sorted.substr(0, 20), "  12,3  9,5  0,5  0,");
+}
+
+TEST_F(HgfPanel, AValueEqualToTheSettingIsMarkedOnce) {
+    option(settings::Box::HgfRatioMin, "1");
+    feed(s, {5, 5, 1, 2});  // 5: 2 hits / 4 spins * gap 2 = 1
+    EXPECT_EQ(f.HgfValues(5).text(), "1");
+    EXPECT_EQ(f.HgfValues(5).backColor(), colors::Green);
+    EXPECT_EQ(f.HgfValues(1).backColor(), 0x8000000Eu);
+    for (int box : {1, 4, 6}) EXPECT_EQ(f.Text4[box].backColor(), Alarm) << "betting system 2 paints the steps";
+    EXPECT_NE(f.HitCounts(5).backColor(), Alarm);
+
+    option(settings::Box::HgfBettingSystem, "1");
+    feed(s, {9});  // 5 (now 1,2) is painted again: a later scan of the list step cleared its flag
+    EXPECT_EQ(f.HitCounts(5).backColor(), Alarm);
+}
+
+// Each Part reads "HGF Ratio >= " its own way: whole number here, decimal for the six lines.
+TEST_F(HgfPanel, TheRatioSettingIsAWholeNumberForTheHgfValues) {
+    option(settings::Box::HgfRatioMin, "0,6");  // 1 for the HGF values
+    feed(s, {5, 5, 1, 2, 3});                   // 5: 2 / 5 * 3 = 1,2; 1: 1 / 5 * 2 = 0,4
+    feed(s, {4});                               // 1: 1 / 6 * 3 = 0,5; 2: 1 / 6 * 2 = 0,33
+    feed(s, {6, 8});                            // 1: 1 / 8 * 5 = 0,625, a half: 0,62
+    EXPECT_EQ(f.HgfValues(1).text(), "0,62");
+    EXPECT_NE(f.HgfValues(1).backColor(), colors::Green);
+    EXPECT_EQ(f.Text5[0].backColor(), colors::Green) << "the six line 1-6 figure is above 0,6";
+}
+
+TEST_F(HgfPanel, SubProgressionOneRunsItsScheduleToQt) {
+    f.Check1[0].setValue(1);
+    std::string steps;
+    for (int i = 1; i <= 56; ++i) {
+        feed(s, {i % 37});
+        if (i == 24 || i == 25 || i == 42 || i == 43 || i == 54 || i == 55 || i == 56) steps += box4(1) + " ";
+        if (i == 54) {
+            EXPECT_EQ(box4(2), "-96");
+        }
+    }
+    EXPECT_EQ(steps, "1 2 2 3 3 QT QT ");
+    EXPECT_EQ(box4(0), "56");
+    EXPECT_EQ(box4(2), "-96");
+}
+
+TEST(HgfSubSchedules, StakesByCounter) {
+    struct Case { int k; int64_t counter; int stake; };
+    for (auto [k, counter, stake] : {Case{0, 1, 1}, Case{0, 55, 0}, Case{1, 55, 4}, Case{1, 71, 6}, Case{1, 77, 0},
+                                     Case{2, 1, 2}, Case{2, 21, 3}, Case{2, 60, 8}, Case{2, 61, 0}})
+        EXPECT_EQ(hgf::subStake(k, counter), stake) << k << " at " << counter;
+    for (int k = 0; k < 3; ++k) {
+        int total = 0;
+        for (int c = 1; c <= 100; ++c) total += hgf::subStake(k, c);
+        EXPECT_EQ(total, (std::array{96, 203, 250})[static_cast<size_t>(k)]);
+    }
+}
+
+TEST_F(HgfPanel, SwitchingSchedulesOffKeepsOrClearsTheCommonBalance) {
+    f.Check1[0].setValue(1);
+    f.Check1[2].setValue(1);
+    feed(s, {1, 2});
+    EXPECT_EQ(box4(2), "-6");  // 1 + 2 per spin
+    EXPECT_EQ(box4(6), "2");
+    f.Check1[2].setValue(0);
+    feed(s, {3});
+    EXPECT_EQ(box4(2), "-7") << "one schedule off while another runs: the balance stays";
+    EXPECT_EQ(box4(5), "0");
+    EXPECT_EQ(box4(6), "2");
+    f.Text4[2].setText("abc");  // not a number: the schedule counts, the balance is left alone
+    feed(s, {4});
+    EXPECT_EQ(box4(0), "4");
+    EXPECT_EQ(box4(2), "abc");
+    f.Check1[0].setValue(0);
+    feed(s, {5});
+    EXPECT_EQ(box4(2), "0");
+    EXPECT_EQ(box4(1), "1");
+}
+
+namespace {
+
+state::HgfState listed(std::initializer_list<int> twelve) {
+    state::HgfState st;
+    std::copy(twelve.begin(), twelve.end(), st.HgfTwelveNumbers.begin());
+    st.b_hgflistshown = true;
+    return st;
+}
+
+hgf::ProgressionIn spinOn(int n, int32_t balance, int32_t stop = 2) { return {n, balance, stop, 0.03}; }
+
+}  // namespace
+
+TEST(HgfProgression, SecondLossPausesUntilOneOfTheTwelveComes) {
+    auto st = listed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    auto out = hgf::settleProgression(st, spinOn(20, 0));
+    EXPECT_EQ(*out.balance, -12);
+    EXPECT_EQ(out.pause, Pause::Clear);
+    EXPECT_EQ(st.l_basebethgf12, 1);  // Round(0,36) = 0 -> 1
+    out = hgf::settleProgression(st, spinOn(3, -12));
+    EXPECT_EQ(*out.balance, 12) << "a hit adds 24 stakes and does not reset the loss count";
+    out = hgf::settleProgression(st, spinOn(30, 12));
+    EXPECT_EQ(*out.balance, 0);
+    EXPECT_EQ(out.pause, Pause::Show) << "the second loss since the start";
+    out = hgf::settleProgression(st, spinOn(31, 0));
+    EXPECT_FALSE(out.balance) << "paused: nothing booked";
+    out = hgf::settleProgression(st, spinOn(5, 0));
+    EXPECT_FALSE(out.balance);
+    EXPECT_EQ(out.pause, Pause::Clear);
+    EXPECT_EQ(st.l_play, 0);
+    out = hgf::settleProgression(st, spinOn(32, 0));
+    EXPECT_EQ(*out.balance, -12) << "betting again from the next spin";
+}
+
+TEST(HgfProgression, StakeIsTheRoundedShareOfTheLoss) {
+    struct Case { int32_t balance; int32_t stake; };
+    for (auto [balance, stake] : {Case{2, 1}, Case{-10, 1}, Case{-50, 2}, Case{-150, 4}, Case{-2000, 60}}) {
+        auto st = listed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+        hgf::settleProgression(st, spinOn(36, balance + 12, 9));  // a miss at stake 1 leaves `balance`
+        EXPECT_EQ(st.l_basebethgf12, stake) << balance;
+    }
+    auto st = listed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    hgf::settleProgression(st, spinOn(36, -38, 9));  // -50: stake 2
+    EXPECT_EQ(st.l_basebethgf12, 2);
+    EXPECT_EQ(st.l_min_bal, -50);
+    hgf::settleProgression(st, spinOn(7, 100, 9));  // back above 0: stake 1, the extremes stay
+    EXPECT_EQ(st.l_basebethgf12, 1);
+    EXPECT_EQ(st.l_max_basebethgf12, 2);
+    EXPECT_EQ(st.l_min_bal, -50);
+}
+
+TEST(HgfProgression, PauseRulesAndUnreadableBoxes) {
+    auto st = listed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    hgf::settleProgression(st, spinOn(20, 0, 5));
+    hgf::settleProgression(st, spinOn(20, -12, 5));
+    EXPECT_EQ(st.l_play, 2);
+    EXPECT_FALSE(hgf::settleProgression(st, spinOn(20, -24, 1)).balance) << "the setting lowered below the count pauses";
+
+    auto zero = listed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    for (int n : {3, 20, 4}) {
+        auto out = hgf::settleProgression(zero, spinOn(n, 0, 0));
+        EXPECT_FALSE(out.balance) << "StopAfterLoss 0 stays paused";
+        EXPECT_NE(out.pause, Pause::Show);
+    }
+
+    auto fresh = state::HgfState{};
+    EXPECT_FALSE(hgf::settleProgression(fresh, spinOn(0, 0)).balance) << "no list shown yet";
+    EXPECT_EQ(fresh.l_play, 0);
+
+    auto odd = listed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    EXPECT_FALSE(hgf::settleProgression(odd, {20, std::nullopt, 2, 0.03}).balance) << "balance box not a number";
+    EXPECT_EQ(odd.l_play, 0);
+}
+
+TEST_F(HgfPanel, ProgressionShowsWOnTheSecondLosingSpin) {
+    feed(s, {0});                    // the list is 0..11 from here
+    feed(s, {20});                   // miss: -12
+    EXPECT_EQ(box4(7), "-12");
+    EXPECT_EQ(f.Text3[6].text(), "");
+    feed(s, {21});                   // second miss: paused
+    EXPECT_EQ(box4(7), "-24");
+    EXPECT_EQ(f.Text3[6].text(), "W");
+    EXPECT_EQ(box4(8), "1");         // Round(0,72) = 1
+    EXPECT_EQ(box4(11), "-24");
+    f.Text4[7].setText("-500");      // the player restates the balance
+    feed(s, {22});
+    EXPECT_EQ(box4(7), "-500") << "paused: the typed balance waits";
+}
+
+TEST_F(HgfPanel, ListsOfThePreviousSpinAreSplitForTheLaterPasses) {
+    feed(s, {5, 7});
+    EXPECT_TRUE(s.st.HgfListItems.empty()) << "fewer than three spins";
+    const std::string numbers = f.Text3[4].text(), sorted = f.Text3[3].text(), ratios = f.Text3[7].text();
+    feed(s, {9});
+    EXPECT_EQ(s.st.HgfListItems, forms::split(numbers, " - "));
+    EXPECT_EQ(s.st.HgfSortedItems, forms::split(sorted, "  "));
+    EXPECT_EQ(s.st.HgfRatioItems, forms::split(ratios, "  "));
+    ASSERT_EQ(s.st.HgfListItems.size(), 14u);
+    EXPECT_EQ(s.st.HgfListItems[0], "");
+    EXPECT_EQ(s.st.HgfSortedItems.size(), 14u);
+    EXPECT_EQ(s.st.HgfRatioItems.size(), 13u);
+
+    s.frm2opti().Check2[static_cast<int>(settings::Switch::HgfActive)].setValue(0);
+    const std::string frozen = f.Text3[4].text();
+    feed(s, {11});
+    EXPECT_EQ(s.st.HgfListItems, forms::split(frozen, " - ")) << "copied with the HGF block off";
+
+    // A cleared history (as Reset leaves it) empties the lists until three spins are known again.
+    for (int i = 1; i <= 28; ++i) s.frm1basic().Text1[i].setText("");
+    feed(s, {12});
+    EXPECT_TRUE(s.st.HgfListItems.empty());
+    EXPECT_TRUE(s.st.HgfSortedItems.empty());
+    EXPECT_TRUE(s.st.HgfRatioItems.empty());
+}
+
+// A long random run with every switch of the panel on: what the later passes and the player
+// rely on holds on every spin.
+TEST_F(HgfPanel, RandomRunKeepsTheListsSound) {
+    for (int k = 0; k < 3; ++k) f.Check1[k].setValue(1);
+    f.Label4[2].click();
+    option(settings::Box::HgfRatioMin, "1");
+    std::mt19937 rng(2024);
+    std::uniform_int_distribution<int> wheel(0, 36);
+    std::string prevNumbers;
+    int64_t stakes = 0;
+    for (int spin = 1; spin <= 400; ++spin) {
+        if (spin == 200) f.Check1[1].setValue(0);
+        feed(s, {wheel(rng)});
+        const auto& st = s.st;
+        ASSERT_EQ(std::accumulate(st.HgfHitCount.begin(), st.HgfHitCount.end(), 0), spin);
+        ASSERT_EQ(std::accumulate(st.SixLineHitCount.begin(), st.SixLineHitCount.end(), 0), spin);
+        for (int k = 0; k <= 36; ++k) {
+            const double want = forms::roundTo(double(st.HgfHitCount[size_t(k)]) / spin * st.HgfGapCount[size_t(k)], 2);
+            ASSERT_EQ(f.HgfValues(k).text(), forms::numText(want)) << "spin " << spin << " number " << k;
+        }
+        const auto items = forms::split(f.Text3[4].text(), " - ");
+        ASSERT_EQ(items.size(), 14u);
+        ASSERT_EQ(items.front(), "");
+        ASSERT_EQ(items.back(), "");
+        std::set<std::string> distinct(items.begin() + 1, items.end() - 1);
+        ASSERT_EQ(distinct.size(), 12u) << f.Text3[4].text();
+        // The thirteenth is the next value down (or ties the twelfth).
+        const auto sorted = forms::split(f.Text3[3].text(), "  ");
+        ASSERT_EQ(sorted.size(), 14u);
+        ASSERT_EQ(f.HgfValues(forms::toInt(f.Text3[5].text()).value()).text(), sorted[13]);
+        for (int m = 1; m <= 12; ++m) ASSERT_EQ(f.HgfValues(forms::toInt(items[size_t(m)]).value()).text(), sorted[size_t(m)]);
+        if (spin >= 3) {
+            ASSERT_EQ(st.HgfListItems, forms::split(prevNumbers, " - "));
+        }
+        prevNumbers = f.Text3[4].text();
+        ASSERT_TRUE(forms::toInt(box4(7)).has_value());
+        ASSERT_GE(st.l_basebethgf12, 1);
+        ASSERT_LE(st.l_play, 2);
+        for (int k = 0; k < 3; ++k)
+            if (f.Check1[k].value() == 1) stakes += hgf::subStake(k, forms::toInt(box4((std::array{0, 3, 5})[size_t(k)])).value());
+        ASSERT_EQ(box4(2), forms::numText(-stakes));
+        std::set<int32_t> unique(st.UniqueNumbers.begin() + 1, st.UniqueNumbers.end());
+        ASSERT_EQ(unique.size(), st.UniqueNumbers.size() - 1);
+        ASSERT_LE(unique.size(), 12u);
+    }
+}

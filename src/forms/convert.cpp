@@ -107,25 +107,28 @@ std::vector<std::string> split(std::string_view t, std::string_view delim) {
 void splitInto(std::string_view t, std::string_view delim, std::vector<std::string>& out) {
     size_t n = 0;
     auto put = [&](std::string_view item) {
-        if (n < out.size()) out[n].assign(item);  // keeps the item's storage
-        else out.emplace_back(item);
+        if (n == out.size()) out.emplace_back(item);
+        else if (out[n] != item) out[n].assign(item);  // keeps the item's storage
         ++n;
     };
     if (!t.empty()) {
-        if (delim.empty()) {
-            put(t);
-        } else {
-            size_t start = 0;
-            while (true) {
-                size_t p = t.find(delim, start);
-                if (p == std::string_view::npos) {
-                    put(t.substr(start));
-                    break;
+        const size_t dl = delim.size();
+        size_t start = 0;
+        if (dl > 0) {
+            // A plain scan: the lists split on every spin are short and their separators tiny.
+            for (size_t i = 0; i + dl <= t.size();) {
+                size_t j = 0;
+                while (j < dl && t[i + j] == delim[j]) ++j;
+                if (j == dl) {
+                    put(t.substr(start, i - start));
+                    i += dl;
+                    start = i;
+                } else {
+                    ++i;
                 }
-                put(t.substr(start, p - start));
-                start = p + delim.size();
             }
         }
+        put(t.substr(start));
     }
     out.resize(n);
 }

@@ -73,9 +73,12 @@ struct HgfState {
     std::array<int32_t, 37> HgfHitCount{};
     std::array<int32_t, 37> HgfGapCount{};
     std::array<double, 37> HgfValue{};
+    std::array<int64_t, 37> HgfValueHundredths{};  // the same values in whole hundredths
     std::array<double, 37> HgfGapRatio{};
     std::array<bool, 38> HgfListedFlag{};
-    std::array<std::string, 38> HgfSortKeys{};
+    // The values ranked by value, highest first, in hundredths (their texts would rank "9,5"
+    // above "12,3").
+    std::array<int64_t, 37> HgfSortKeys{};
     std::array<int32_t, 13> HgfTwelveNumbers{};
     std::vector<std::string> HgfListItems;
     std::vector<std::string> HgfSortedItems;

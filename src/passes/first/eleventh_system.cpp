@@ -13,17 +13,20 @@ namespace passes {
 
 namespace eleventh {
 
-void countSpin(state::Sys11thState& st, int x, int32_t spins) {
+std::array<int64_t, 7> countSpin(state::Sys11thState& st, int x, int32_t spins) {
     const auto c = static_cast<size_t>(routines::sixth(x));
     for (size_t i = 0; i < 7; ++i) {
         if (i == c) st.SixLineGapCount[i] = 0;
         else hgf::bump(st.SixLineGapCount[i]);
     }
     hgf::bump(st.SixLineHitCount[c]);
+    const hgf::Hundredths perSpin(spins);
+    std::array<int64_t, 7> figures{};
     for (size_t i = 0; i < 7; ++i) {
-        const int64_t h = hgf::hundredths(int64_t{st.SixLineHitCount[i]} * st.SixLineGapCount[i], spins);
-        st.SixLineValue[i] = static_cast<double>(h) / 100.0;
+        figures[i] = perSpin(int64_t{st.SixLineHitCount[i]} * st.SixLineGapCount[i]);
+        st.SixLineValue[i] = static_cast<double>(figures[i]) / 100.0;
     }
+    return figures;
 }
 
 std::string_view nextStep(std::string_view current, int32_t count) {
@@ -39,6 +42,18 @@ std::string_view nextStep(std::string_view current, int32_t count) {
 
 }  // namespace eleventh
 
+namespace {
+
+// A decimal setting; whole numbers, the usual case, take the short road.
+std::optional<double> decimalSetting(Session& s, settings::Box b) {
+    const std::string& t = settings::text(s, b);
+    if (forms::isWholeNumberText(t))
+        if (auto v = forms::toInt(t)) return *v;
+    return forms::toDouble(t);
+}
+
+}  // namespace
+
 void eleventhSystem(Session& s) {
     if (!settings::on(s, settings::Switch::HgfActive)) return;
     auto& st = s.st;
@@ -47,10 +62,8 @@ void eleventhSystem(Session& s) {
     const std::string& row1 = s.frm1basic().Text1[1].text();
     const int x = row1.empty() ? -1 : routines::spinOf(row1);
     if (x >= 0 && x <= 36) {
-        eleventh::countSpin(st, x, st.l_general_cnt2);
-        for (int i = 0; i <= 6; ++i) {
-            f.Text5[i].setText(hgf::valueText(st.SixLineValue[static_cast<size_t>(i)]));
-        }
+        const auto figures = eleventh::countSpin(st, x, st.l_general_cnt2);
+        for (int i = 0; i <= 6; ++i) f.Text5[i].setText(hgf::hundredthsText(figures[static_cast<size_t>(i)]));
     }
 
     st.flag11 = false;
@@ -65,7 +78,7 @@ void eleventhSystem(Session& s) {
     }
 
     // Painted by the figure against "HGF Ratio >= " read as a decimal here.
-    if (auto minValue = settings::number(s, settings::Box::HgfRatioMin)) {
+    if (auto minValue = decimalSetting(s, settings::Box::HgfRatioMin)) {
         for (int i = 0; i <= 5; ++i) {
             const bool reached = st.SixLineValue[static_cast<size_t>(i)] >= *minValue;
             f.Text5[i].setBackColor(reached ? forms::colors::Green : forms::colors::White);

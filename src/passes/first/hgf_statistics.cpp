@@ -29,31 +29,46 @@ int64_t hundredths(int64_t num, int32_t den) {
     return h;
 }
 
+namespace {
+
+// Texts of hundredths made once each (the same few hundred recur every spin); values from
+// 655,36 up are rare and made afresh.
+constexpr size_t KeptTexts = 65536;
+std::vector<std::string> keptTexts;
+std::string spareText;
+
+const std::array<std::string, 37> NumberTexts = [] {
+    std::array<std::string, 37> t;
+    for (int i = 0; i <= 36; ++i) t[static_cast<size_t>(i)] = forms::numText(i);
+    return t;
+}();
+
+}  // namespace
+
 const std::string& hundredthsText(int64_t h) {
-    // Values above 655,35 are rare; they are made afresh each time.
-    constexpr int64_t Kept = 65536;
-    static std::vector<std::string> kept;
-    static std::string spare;
-    if (h < 0 || h >= Kept) {
-        spare = forms::numText(static_cast<double>(h) / 100.0);
-        return spare;
-    }
     const auto i = static_cast<size_t>(h);
-    if (i >= kept.size()) kept.resize(std::max(i + 1, kept.size() * 2));
-    if (kept[i].empty()) kept[i] = forms::numText(static_cast<double>(h) / 100.0);
-    return kept[i];
+    if (h >= 0 && i < keptTexts.size() && !keptTexts[i].empty()) return keptTexts[i];
+    if (h < 0 || i >= KeptTexts) {
+        spareText = forms::numText(static_cast<double>(h) / 100.0);
+        return spareText;
+    }
+    if (i >= keptTexts.size()) keptTexts.resize(std::max(i + 1, std::min(KeptTexts, 2 * keptTexts.size() + 64)));
+    keptTexts[i] = forms::numText(static_cast<double>(h) / 100.0);
+    return keptTexts[i];
 }
 
-const std::string& numberText(int n) {
-    static const std::array<std::string, 37> texts = [] {
-        std::array<std::string, 37> t;
-        for (int i = 0; i <= 36; ++i) t[static_cast<size_t>(i)] = forms::numText(i);
-        return t;
-    }();
-    return texts[static_cast<size_t>(std::clamp(n, 0, 36))];
-}
+const std::string& numberText(int n) { return NumberTexts[static_cast<size_t>(std::clamp(n, 0, 36))]; }
 
-const std::string& valueText(double v) { return hundredthsText(std::llround(v * 100.0)); }
+int64_t Hundredths::operator()(int64_t num) const {
+    if (num <= 0 || den_ <= 0) return 0;
+    const double v = static_cast<double>(num) * scale_;
+    if (v >= 1e9) return hundredths(num, den_);
+    const auto whole = static_cast<int64_t>(v);
+    const double frac = v - static_cast<double>(whole);
+    // Far from a half the double quotient rounds like the exact one.
+    if (std::fabs(frac - 0.5) > 1e-6) return whole + (frac > 0.5 ? 1 : 0);
+    return hundredths(num, den_);
+}
 
 namespace {
 
@@ -68,10 +83,13 @@ void countSpin(state::HgfState& st, int n, int32_t spins) {
         else bump(gap);
     }
     bump(st.HgfHitCount[static_cast<size_t>(n)]);
+    const Hundredths perSpin(spins), perWheel(37);
     for (size_t k = 0; k <= 36; ++k) {
         const int64_t gap = st.HgfGapCount[k];
-        st.HgfValue[k] = static_cast<double>(hundredths(int64_t{st.HgfHitCount[k]} * gap, spins)) / 100.0;
-        st.HgfGapRatio[k] = static_cast<double>(hundredths(gap, 37)) / 100.0;
+        const int64_t h = perSpin(int64_t{st.HgfHitCount[k]} * gap);
+        st.HgfValueHundredths[k] = h;
+        st.HgfValue[k] = static_cast<double>(h) / 100.0;
+        st.HgfGapRatio[k] = static_cast<double>(perWheel(gap)) / 100.0;
     }
 }
 
@@ -87,20 +105,18 @@ void markNumbers(state::HgfState& st, double minValue, std::array<Mark, 37>& out
     }
 }
 
-void rankValues(state::HgfState& st, TopValues& top) {
-    std::array<double, 37> v = st.HgfValue;
-    std::sort(v.begin(), v.end(), std::greater<>());
-    for (size_t i = 0; i < v.size(); ++i) st.HgfSortKeys[i] = valueText(v[i]);
-    st.HgfSortKeys[37].clear();
-    std::copy_n(v.begin(), top.size(), top.begin());
+void rankValues(state::HgfState& st) {
+    st.HgfSortKeys = st.HgfValueHundredths;
+    std::sort(st.HgfSortKeys.begin(), st.HgfSortKeys.end(), std::greater<>());
 }
 
-HgfList buildList(state::HgfState& st, const TopValues& top) {
+HgfList buildList(state::HgfState& st) {
     HgfList out;
     st.HgfListedFlag.fill(false);
-    for (size_t m = 0; m < top.size(); ++m) {
+    for (size_t m = 0; m <= 12; ++m) {
+        const int64_t key = st.HgfSortKeys[m];
         for (size_t k = 0; k <= 36; ++k) {
-            if (st.HgfValue[k] != top[m]) {
+            if (st.HgfValueHundredths[k] != key) {
                 st.HgfListedFlag[k] = false;  // a later scan passing a number clears its flag
                 continue;
             }
@@ -118,11 +134,11 @@ HgfList buildList(state::HgfState& st, const TopValues& top) {
     return out;
 }
 
-void listTexts(const state::HgfState& st, const TopValues& top, const HgfList& list, HgfListTexts& out) {
+void listTexts(const state::HgfState& st, const HgfList& list, HgfListTexts& out) {
     out.sorted.clear();
-    for (double v : top) {
+    for (size_t m = 0; m <= 12; ++m) {
         out.sorted += "  ";
-        out.sorted += valueText(v);
+        out.sorted += hundredthsText(st.HgfSortKeys[m]);
     }
     out.numbers.assign(" - ");
     out.ratios.clear();
@@ -131,7 +147,7 @@ void listTexts(const state::HgfState& st, const TopValues& top, const HgfList& l
         out.numbers += numberText(k);
         out.numbers += " - ";
         out.ratios += "  ";
-        out.ratios += valueText(st.HgfGapRatio[static_cast<size_t>(k)]);
+        out.ratios += hundredthsText(std::llround(st.HgfGapRatio[static_cast<size_t>(k)] * 100.0));
     }
 }
 
@@ -165,13 +181,7 @@ ProgressionOut settleProgression(state::HgfState& st, const ProgressionIn& in) {
         st.l_bal = shown;
         out.balance = shown;
         if (shown < 0) {
-            if (in.percent) {
-                int32_t next = clamp32(static_cast<int64_t>(
-                    std::clamp(forms::roundEven(-static_cast<double>(shown) * *in.percent), -9e18, 9e18)));
-                if (next == 0) next = 1;
-                st.l_basebethgf12 = next;
-                st.l_max_basebethgf12 = std::max(st.l_max_basebethgf12, next);
-            }
+            out.restake = true;
             st.l_min_bal = std::min(st.l_min_bal, shown);
         } else {
             st.l_basebethgf12 = 1;
@@ -182,6 +192,15 @@ ProgressionOut settleProgression(state::HgfState& st, const ProgressionIn& in) {
         out.pause = ProgressionOut::Pause::Clear;
     }
     return out;
+}
+
+void restake(state::HgfState& st, std::optional<double> percent) {
+    if (!percent) return;
+    const double share = forms::roundEven(-static_cast<double>(static_cast<int64_t>(st.l_bal.value())) * *percent);
+    int32_t next = clamp32(static_cast<int64_t>(std::clamp(share, -9e18, 9e18)));
+    if (next == 0) next = 1;
+    st.l_basebethgf12 = next;
+    st.l_max_basebethgf12 = std::max(st.l_max_basebethgf12, next);
 }
 
 }  // namespace hgf
@@ -305,30 +324,29 @@ void hgfStatistics(Session& s) {
     if (spin) {
         hgf::countSpin(st, n, st.l_general_cnt2);
         f.HitCounts(n).setNumber(st.HgfHitCount[static_cast<size_t>(n)]);
-        for (int k = 0; k <= 36; ++k) f.HgfValues(k).setText(hgf::valueText(st.HgfValue[static_cast<size_t>(k)]));
+        for (int k = 0; k <= 36; ++k) f.HgfValues(k).setText(hgf::hundredthsText(st.HgfValueHundredths[static_cast<size_t>(k)]));
         subProgressions(s, f);
         paintMarks(s, f);
     }
 
     // 6 to 9: ranking and the sorted list.
-    hgf::TopValues top{};
-    hgf::rankValues(st, top);
+    hgf::rankValues(st);
 
     // 10: the progression settles this spin against the list shown after the previous one.
     hgf::ProgressionIn in;
     in.n = spin ? n : -1;
     in.balance = forms::toInt(f.Text4[7].text());
     in.stopAfterLoss = settings::integer(s, Box::StopAfterLoss);
-    in.percent = settings::number(s, Box::BaseBetPercentFromLost);
     const auto out = hgf::settleProgression(st, in);
+    if (out.restake) hgf::restake(st, settings::number(s, Box::BaseBetPercentFromLost));
     if (out.balance) f.Text4[7].setNumber(*out.balance);
     setPause(f.Text3[6], out.pause);
     f.Text4[8].setNumber(st.l_basebethgf12);
 
     // 11: the twelve numbers and the thirteenth.
-    const hgf::HgfList list = hgf::buildList(st, top);
+    const hgf::HgfList list = hgf::buildList(st);
     static hgf::HgfListTexts texts;  // scratch only: kept for its storage, rewritten every spin
-    hgf::listTexts(st, top, list, texts);
+    hgf::listTexts(st, list, texts);
     f.Text3[3].setText(texts.sorted);
     f.Text3[4].setText(texts.numbers);
     f.Text3[7].setText(texts.ratios);

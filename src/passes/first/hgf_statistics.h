@@ -19,13 +19,22 @@ namespace passes::hgf {
 // runtime's Round of the quotient without its text round trip; den <= 0 gives 0.
 int64_t hundredths(int64_t num, int32_t den);
 
+// The same for many numerators over one denominator: one division, and the exact path only
+// for quotients within a hair of a half.
+class Hundredths {
+public:
+    explicit Hundredths(int32_t den) : den_(den), scale_(den > 0 ? 100.0 / den : 0.0) {}
+    int64_t operator()(int64_t num) const;
+
+private:
+    int32_t den_;
+    double scale_;
+};
+
 // The text of h hundredths as numText writes it ("0", "0,5", "12,3"). Texts are kept once made:
 // the same few hundred values come back every spin. Valid until the next call for values
 // beyond the kept range.
 const std::string& hundredthsText(int64_t h);
-
-// The text of a value already rounded to 2 decimals.
-const std::string& valueText(double v);
 
 // "0" .. "36".
 const std::string& numberText(int n);
@@ -45,10 +54,9 @@ enum class Mark : uint8_t { Keep, Newly, Cleared };
 // not painted again.
 void markNumbers(state::HgfState& st, double minValue, std::array<Mark, 37>& out);
 
-// Steps 6 and 7: the values ranked, highest first (by value, not by text), into HgfSortKeys.
-// `top` gets the 13 highest.
-using TopValues = std::array<double, 13>;
-void rankValues(state::HgfState& st, TopValues& top);
+// Steps 6 and 7: the values ranked, highest first (by value, not by text), into HgfSortKeys;
+// the first 13 are the sorted list.
+void rankValues(state::HgfState& st);
 
 // Step 11: the twelve numbers (equal values in ascending order of number, each once) and the
 // thirteenth, which may repeat one of them; -1 when none is found.
@@ -57,14 +65,14 @@ struct HgfList {
     int count = 0;
     int thirteenth = -1;
 };
-HgfList buildList(state::HgfState& st, const TopValues& top);
+HgfList buildList(state::HgfState& st);
 
 // The three texts of the lists: "  " before each sorted value, " - " around the numbers,
 // "  " before each number's gap ratio.
 struct HgfListTexts {
     std::string sorted, numbers, ratios;
 };
-void listTexts(const state::HgfState& st, const TopValues& top, const HgfList& list, HgfListTexts& out);
+void listTexts(const state::HgfState& st, const HgfList& list, HgfListTexts& out);
 
 // The sub-progressions' stake schedules by their spin counter (after its increment).
 inline constexpr routines::Band Schedule1[] = {{0, 24, 1}, {25, 42, 2}, {43, 54, 3}};
@@ -83,14 +91,17 @@ struct ProgressionIn {
     int n = -1;                            // the spin, 0..36
     std::optional<int32_t> balance;        // the balance box; nullopt when it is not a number
     std::optional<int32_t> stopAfterLoss;  // "StopAfterLoss"
-    std::optional<double> percent;         // "Basebet % from lost"
 };
 struct ProgressionOut {
     std::optional<int32_t> balance;  // the new balance to show, when the spin was booked
     enum class Pause : uint8_t { Keep, Show, Clear } pause = Pause::Keep;
+    bool restake = false;  // the balance is below 0: the next stake comes from the loss
 };
 // Settles n against the twelve numbers shown after the previous spin; nothing before the first
 // list. A loss count at or above "StopAfterLoss" pauses until one of the twelve comes.
 ProgressionOut settleProgression(state::HgfState& st, const ProgressionIn& in);
+// The stake from the loss: Round(|balance| x percent), at least 1. Nothing when the setting is
+// not a number.
+void restake(state::HgfState& st, std::optional<double> percent);
 
 }  // namespace passes::hgf

@@ -23,8 +23,9 @@ constexpr size_t Twelve = 12;
 
 int32_t clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
-// The stake after a win: 1 while the result is not negative, else the loss's share, at least 1.
-void restake(state::Sys9thState& st, const std::optional<double>& percent) {
+}  // namespace
+
+void restake(state::Sys9thState& st, std::optional<double> percent) {
     if (st.l_cwin4 >= 0) {
         st.l_basebet4 = 1;
     } else if (percent) {
@@ -33,8 +34,6 @@ void restake(state::Sys9thState& st, const std::optional<double>& percent) {
         st.l_basebet4 = stake == 0 ? 1 : stake;
     }
 }
-
-}  // namespace
 
 SpinOut spin(state::Sys9thState& st, const SpinIn& in) {
     SpinOut out;
@@ -53,7 +52,7 @@ SpinOut spin(state::Sys9thState& st, const SpinIn& in) {
         st.b_win = true;
         st.i_lost = 0;
         if (!in.advisedWait) st.l_cwin4 = clamp32(int64_t{st.l_cwin4} + 24 * st.l_basebet4);
-        restake(st, in.percent);
+        out.restake = true;
         out.stake = SpinOut::Stake::Show;
         return out;
     }
@@ -91,10 +90,10 @@ void ninthSystem(Session& s) {
     auto& f = s.frm3hgf();
     in.historyFull = !main.Text1[13].text().empty();
     in.advisedWait = f.Text3[1].text() == "wait";
-    in.percent = settings::number(s, settings::Box::BaseBetPercentFromLost);
 
     auto& st = s.st;
     const auto out = ninth::spin(st, in);
+    if (out.restake) ninth::restake(st, settings::number(s, settings::Box::BaseBetPercentFromLost));
     using Stake = ninth::SpinOut::Stake;
     if (out.stake == Stake::Show) f.Text3[1].setNumber(st.l_basebet4);
     else if (out.stake == Stake::Wait) f.Text3[1].setText("wait");

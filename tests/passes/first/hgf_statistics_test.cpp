@@ -37,6 +37,10 @@ TEST(HgfRounding, HundredthsAgreeWithTheRuntimesRound) {
                 const double expected = forms::roundTo(static_cast<double>(h) / c * static_cast<double>(g), 2);
                 ASSERT_EQ(hgf::hundredths(h * g, c), std::llround(expected * 100)) << h << "/" << c << "*" << g;
             }
+    for (int32_t c : {7, 8, 40, 400, 4000, 1 << 20}) {
+        const hgf::Hundredths perSpin(c);
+        for (int64_t num = 0; num < 20000; ++num) ASSERT_EQ(perSpin(num), hgf::hundredths(num, c)) << num << "/" << c;
+    }
     struct Case { int64_t num; int32_t den; int64_t want; };
     for (auto [num, den, want] : {Case{1, 8, 12}, Case{3, 8, 38}, Case{5, 8, 62}, Case{1, 37, 3}, Case{0, 5, 0}, Case{4, 0, 0}})
         EXPECT_EQ(hgf::hundredths(num, den), want) << num << "/" << den;
@@ -69,21 +73,17 @@ TEST_F(HgfPanel, ValuesFollowHitsGapsAndTheSpinCount) {
 // Ranked by value: "12,3" above "9,5"; equal values in ascending order of number, each once.
 TEST(HgfList, RanksByValueAndListsTiesByNumber) {
     state::HgfState st;
-    st.HgfValue[3] = 9.5;
-    st.HgfValue[20] = 12.3;
-    for (int k : {30, 8, 15}) st.HgfValue[static_cast<size_t>(k)] = 0.5;
-    hgf::TopValues top{};
-    hgf::rankValues(st, top);
-    EXPECT_EQ(st.HgfSortKeys[0], "12,3");
-    EXPECT_EQ(st.HgfSortKeys[1], "9,5");
-    EXPECT_EQ(st.HgfSortKeys[37], "");
-    const auto list = hgf::buildList(st, top);
+    st.HgfValueHundredths[3] = 950;
+    st.HgfValueHundredths[20] = 1230;
+    for (int k : {30, 8, 15}) st.HgfValueHundredths[static_cast<size_t>(k)] = 50;
+    hgf::rankValues(st);
+    const auto list = hgf::buildList(st);
     ASSERT_EQ(list.count, 12);
     const std::vector<int> want = {20, 3, 8, 15, 30, 0, 1, 2, 4, 5, 6, 7};
     EXPECT_EQ(std::vector<int>(list.numbers.begin(), list.numbers.end()), want);
     EXPECT_EQ(list.thirteenth, 0) << "the thirteenth may repeat one of the twelve";
     hgf::HgfListTexts texts;
-    hgf::listTexts(st, top, list, texts);
+    hgf::listTexts(st, list, texts);
     EXPECT_EQ(texts.numbers, " - 20 - 3 - 8 - 15 - 30 - 0 - 1 - 2 - 4 - 5 - 6 - 7 - ");
     EXPECT_EQ(texts.sorted.substr(0, 20), "  12,3  9,5  0,5  0,");
 }
@@ -170,28 +170,33 @@ state::HgfState listed(std::initializer_list<int> twelve) {
     return st;
 }
 
-hgf::ProgressionIn spinOn(int n, int32_t balance, int32_t stop = 2) { return {n, balance, stop, 0.03}; }
+// One spin of the progression as the panel runs it, with "Basebet % from lost" at 0,03.
+hgf::ProgressionOut settle(state::HgfState& st, int n, std::optional<int32_t> balance, int32_t stop = 2) {
+    const auto out = hgf::settleProgression(st, {n, balance, stop});
+    if (out.restake) hgf::restake(st, 0.03);
+    return out;
+}
 
 }  // namespace
 
 TEST(HgfProgression, SecondLossPausesUntilOneOfTheTwelveComes) {
     auto st = listed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
-    auto out = hgf::settleProgression(st, spinOn(20, 0));
+    auto out = settle(st, 20, 0);
     EXPECT_EQ(*out.balance, -12);
     EXPECT_EQ(out.pause, Pause::Clear);
     EXPECT_EQ(st.l_basebethgf12, 1);  // Round(0,36) = 0 -> 1
-    out = hgf::settleProgression(st, spinOn(3, -12));
+    out = settle(st, 3, -12);
     EXPECT_EQ(*out.balance, 12) << "a hit adds 24 stakes and does not reset the loss count";
-    out = hgf::settleProgression(st, spinOn(30, 12));
+    out = settle(st, 30, 12);
     EXPECT_EQ(*out.balance, 0);
     EXPECT_EQ(out.pause, Pause::Show) << "the second loss since the start";
-    out = hgf::settleProgression(st, spinOn(31, 0));
+    out = settle(st, 31, 0);
     EXPECT_FALSE(out.balance) << "paused: nothing booked";
-    out = hgf::settleProgression(st, spinOn(5, 0));
+    out = settle(st, 5, 0);
     EXPECT_FALSE(out.balance);
     EXPECT_EQ(out.pause, Pause::Clear);
     EXPECT_EQ(st.l_play, 0);
-    out = hgf::settleProgression(st, spinOn(32, 0));
+    out = settle(st, 32, 0);
     EXPECT_EQ(*out.balance, -12) << "betting again from the next spin";
 }
 
@@ -199,14 +204,14 @@ TEST(HgfProgression, StakeIsTheRoundedShareOfTheLoss) {
     struct Case { int32_t balance; int32_t stake; };
     for (auto [balance, stake] : {Case{2, 1}, Case{-10, 1}, Case{-50, 2}, Case{-150, 4}, Case{-2000, 60}}) {
         auto st = listed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
-        hgf::settleProgression(st, spinOn(36, balance + 12, 9));  // a miss at stake 1 leaves `balance`
+        settle(st, 36, balance + 12, 9);  // a miss at stake 1 leaves `balance`
         EXPECT_EQ(st.l_basebethgf12, stake) << balance;
     }
     auto st = listed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
-    hgf::settleProgression(st, spinOn(36, -38, 9));  // -50: stake 2
+    settle(st, 36, -38, 9);  // -50: stake 2
     EXPECT_EQ(st.l_basebethgf12, 2);
     EXPECT_EQ(st.l_min_bal, -50);
-    hgf::settleProgression(st, spinOn(7, 100, 9));  // back above 0: stake 1, the extremes stay
+    settle(st, 7, 100, 9);  // back above 0: stake 1, the extremes stay
     EXPECT_EQ(st.l_basebethgf12, 1);
     EXPECT_EQ(st.l_max_basebethgf12, 2);
     EXPECT_EQ(st.l_min_bal, -50);
@@ -214,24 +219,24 @@ TEST(HgfProgression, StakeIsTheRoundedShareOfTheLoss) {
 
 TEST(HgfProgression, PauseRulesAndUnreadableBoxes) {
     auto st = listed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
-    hgf::settleProgression(st, spinOn(20, 0, 5));
-    hgf::settleProgression(st, spinOn(20, -12, 5));
+    settle(st, 20, 0, 5);
+    settle(st, 20, -12, 5);
     EXPECT_EQ(st.l_play, 2);
-    EXPECT_FALSE(hgf::settleProgression(st, spinOn(20, -24, 1)).balance) << "the setting lowered below the count pauses";
+    EXPECT_FALSE(settle(st, 20, -24, 1).balance) << "the setting lowered below the count pauses";
 
     auto zero = listed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
     for (int n : {3, 20, 4}) {
-        auto out = hgf::settleProgression(zero, spinOn(n, 0, 0));
+        auto out = settle(zero, n, 0, 0);
         EXPECT_FALSE(out.balance) << "StopAfterLoss 0 stays paused";
         EXPECT_NE(out.pause, Pause::Show);
     }
 
     auto fresh = state::HgfState{};
-    EXPECT_FALSE(hgf::settleProgression(fresh, spinOn(0, 0)).balance) << "no list shown yet";
+    EXPECT_FALSE(settle(fresh, 0, 0).balance) << "no list shown yet";
     EXPECT_EQ(fresh.l_play, 0);
 
     auto odd = listed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
-    EXPECT_FALSE(hgf::settleProgression(odd, {20, std::nullopt, 2, 0.03}).balance) << "balance box not a number";
+    EXPECT_FALSE(settle(odd, 20, std::nullopt).balance) << "balance box not a number";
     EXPECT_EQ(odd.l_play, 0);
 }
 

@@ -1,5 +1,6 @@
 #include "forms/convert.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -112,23 +113,23 @@ void splitInto(std::string_view t, std::string_view delim, std::vector<std::stri
         ++n;
     };
     if (!t.empty()) {
-        const size_t dl = delim.size();
-        size_t start = 0;
-        if (dl > 0) {
+        const char* begin = t.data();
+        const char* start = begin;
+        if (!delim.empty() && delim.size() <= t.size()) {
             // A plain scan: the lists split on every spin are short and their separators tiny.
-            for (size_t i = 0; i + dl <= t.size();) {
-                size_t j = 0;
-                while (j < dl && t[i + j] == delim[j]) ++j;
-                if (j == dl) {
-                    put(t.substr(start, i - start));
-                    i += dl;
-                    start = i;
+            const char first = delim.front();
+            const char* last = begin + (t.size() - delim.size());
+            for (const char* q = begin; q <= last;) {
+                if (*q == first && std::equal(delim.begin() + 1, delim.end(), q + 1)) {
+                    put(std::string_view(start, static_cast<size_t>(q - start)));
+                    q += delim.size();
+                    start = q;
                 } else {
-                    ++i;
+                    ++q;
                 }
             }
         }
-        put(t.substr(start));
+        put(std::string_view(start, static_cast<size_t>(begin + t.size() - start)));
     }
     out.resize(n);
 }

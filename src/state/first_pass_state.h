@@ -83,6 +83,13 @@ struct HgfState {
     std::vector<std::string> HgfListItems;
     std::vector<std::string> HgfSortedItems;
     std::vector<std::string> HgfRatioItems;
+    // The sorted, number and ratio list texts as last written, split as they were built: the
+    // next spin takes a split from here while the panel still shows that text.
+    struct WrittenList {
+        std::string text;
+        std::vector<std::string> items;
+    };
+    std::array<WrittenList, 3> HgfWrittenLists;
 };
 
 // "19th HGF ADV".

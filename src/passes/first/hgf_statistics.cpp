@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 #include "forms/convert.h"
@@ -29,13 +30,29 @@ int64_t hundredths(int64_t num, int32_t den) {
     return h;
 }
 
-namespace {
+namespace detail {
 
-// Texts of hundredths made once each (the same few hundred recur every spin); values from
-// 655,36 up are rare and made afresh.
-constexpr size_t KeptTexts = 65536;
 std::vector<std::string> keptTexts;
-std::string spareText;
+
+const std::string& makeHundredthsText(int64_t h) {
+    // Room for every kept text from the start: growing never moves a text made before.
+    constexpr size_t Kept = 65536;
+    static std::unordered_map<int64_t, std::string> rare;  // negative or from 655,36 up
+    const auto i = static_cast<size_t>(h);
+    if (h < 0 || i >= Kept) {
+        auto [it, made] = rare.try_emplace(h);
+        if (made) it->second = forms::numText(static_cast<double>(h) / 100.0);
+        return it->second;
+    }
+    if (keptTexts.capacity() < Kept) keptTexts.reserve(Kept);
+    if (i >= keptTexts.size()) keptTexts.resize(i + 1);
+    keptTexts[i] = forms::numText(static_cast<double>(h) / 100.0);
+    return keptTexts[i];
+}
+
+}  // namespace detail
+
+namespace {
 
 const std::array<std::string, 37> NumberTexts = [] {
     std::array<std::string, 37> t;
@@ -44,18 +61,6 @@ const std::array<std::string, 37> NumberTexts = [] {
 }();
 
 }  // namespace
-
-const std::string& hundredthsText(int64_t h) {
-    const auto i = static_cast<size_t>(h);
-    if (h >= 0 && i < keptTexts.size() && !keptTexts[i].empty()) return keptTexts[i];
-    if (h < 0 || i >= KeptTexts) {
-        spareText = forms::numText(static_cast<double>(h) / 100.0);
-        return spareText;
-    }
-    if (i >= keptTexts.size()) keptTexts.resize(std::max(i + 1, std::min(KeptTexts, 2 * keptTexts.size() + 64)));
-    keptTexts[i] = forms::numText(static_cast<double>(h) / 100.0);
-    return keptTexts[i];
-}
 
 const std::string& numberText(int n) { return NumberTexts[static_cast<size_t>(std::clamp(n, 0, 36))]; }
 
@@ -134,21 +139,46 @@ HgfList buildList(state::HgfState& st) {
     return out;
 }
 
-void listTexts(const state::HgfState& st, const HgfList& list, HgfListTexts& out) {
-    out.sorted.clear();
-    for (size_t m = 0; m <= 12; ++m) {
-        out.sorted += "  ";
-        out.sorted += hundredthsText(st.HgfSortKeys[m]);
+namespace {
+
+// Writes a list text and its split: `sep` before each item, and once more at the end when
+// `closed`. Short pieces are copied in place; this runs for three lists on every spin.
+void writeList(state::HgfState::WrittenList& w, std::string_view sep, std::span<const std::string* const> items,
+               bool closed) {
+    size_t size = closed ? sep.size() : 0;
+    for (const std::string* item : items) size += sep.size() + item->size();
+    w.text.resize(size);
+    char* p = w.text.data();
+    auto put = [&p](std::string_view piece) {
+        for (char c : piece) *p++ = c;
+    };
+    w.items.resize(items.size() + (closed ? 2 : 1));
+    w.items.front().clear();
+    for (size_t i = 0; i < items.size(); ++i) {
+        put(sep);
+        put(*items[i]);
+        if (w.items[i + 1] != *items[i]) w.items[i + 1] = *items[i];
     }
-    out.numbers.assign(" - ");
-    out.ratios.clear();
-    for (int i = 0; i < list.count; ++i) {
-        const int k = list.numbers[static_cast<size_t>(i)];
-        out.numbers += numberText(k);
-        out.numbers += " - ";
-        out.ratios += "  ";
-        out.ratios += hundredthsText(std::llround(st.HgfGapRatio[static_cast<size_t>(k)] * 100.0));
+    if (closed) {
+        put(sep);
+        w.items.back().clear();
     }
+}
+
+}  // namespace
+
+void listTexts(const state::HgfState& st, const HgfList& list, ListTexts& out) {
+    std::array<const std::string*, 13> sorted{}, numbers{}, ratios{};
+    for (size_t m = 0; m <= 12; ++m) sorted[m] = &hundredthsText(st.HgfSortKeys[m]);
+    const auto count = static_cast<size_t>(list.count);
+    for (size_t i = 0; i < count; ++i) {
+        const auto k = static_cast<size_t>(list.numbers[i]);
+        numbers[i] = &numberText(static_cast<int>(k));
+        ratios[i] = &hundredthsText(static_cast<int64_t>(st.HgfGapRatio[k] * 100.0 + 0.5));  // whole hundredths
+    }
+    writeList(out[SortedList], "  ", sorted, false);
+    writeList(out[NumberList], " - ", std::span(numbers).first(count), true);
+    writeList(out[RatioList], "  ", std::span(ratios).first(count), false);
 }
 
 int subStake(int k, int64_t counter) {
@@ -307,9 +337,18 @@ void loadHgfLists(Session& s) {
         return;
     }
     auto& f = s.frm3hgf();
-    forms::splitInto(f.Text3[4].text(), " - ", st.HgfListItems);
-    forms::splitInto(f.Text3[3].text(), "  ", st.HgfSortedItems);
-    forms::splitInto(f.Text3[7].text(), "  ", st.HgfRatioItems);
+    auto load = [&](hgf::ListText which, const forms::Control& box, std::string_view sep, std::vector<std::string>& list) {
+        auto& written = st.HgfWrittenLists[which];
+        if (!written.items.empty() && box.text() == written.text) {
+            list.swap(written.items);  // the split made when the text was written
+            written.items.clear();
+        } else {
+            forms::splitInto(box.text(), sep, list);
+        }
+    };
+    load(hgf::NumberList, f.Text3[4], " - ", st.HgfListItems);
+    load(hgf::SortedList, f.Text3[3], "  ", st.HgfSortedItems);
+    load(hgf::RatioList, f.Text3[7], "  ", st.HgfRatioItems);
 }
 
 void hgfStatistics(Session& s) {
@@ -345,11 +384,11 @@ void hgfStatistics(Session& s) {
 
     // 11: the twelve numbers and the thirteenth.
     const hgf::HgfList list = hgf::buildList(st);
-    static hgf::HgfListTexts texts;  // scratch only: kept for its storage, rewritten every spin
-    hgf::listTexts(st, list, texts);
-    f.Text3[3].setText(texts.sorted);
-    f.Text3[4].setText(texts.numbers);
-    f.Text3[7].setText(texts.ratios);
+    auto& lists = st.HgfWrittenLists;
+    hgf::listTexts(st, list, lists);
+    f.Text3[3].setText(lists[hgf::SortedList].text);
+    f.Text3[4].setText(lists[hgf::NumberList].text);
+    f.Text3[7].setText(lists[hgf::RatioList].text);
     if (list.thirteenth >= 0) f.Text3[5].setText(hgf::numberText(list.thirteenth));
     st.b_hgflistshown = st.b_hgflistshown || list.count == 12;
 

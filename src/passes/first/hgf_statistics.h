@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "routines/ladders.h"
 #include "routines/schedules.h"
@@ -31,10 +32,17 @@ private:
     double scale_;
 };
 
-// The text of h hundredths as numText writes it ("0", "0,5", "12,3"). Texts are kept once made:
-// the same few hundred values come back every spin. Valid until the next call for values
-// beyond the kept range.
-const std::string& hundredthsText(int64_t h);
+// The text of h hundredths as numText writes it ("0", "0,5", "12,3"). Texts are kept once made,
+// at a fixed place: the same few hundred values come back every spin.
+namespace detail {
+extern std::vector<std::string> keptTexts;
+const std::string& makeHundredthsText(int64_t h);
+}  // namespace detail
+inline const std::string& hundredthsText(int64_t h) {
+    const auto i = static_cast<size_t>(h);
+    if (h >= 0 && i < detail::keptTexts.size() && !detail::keptTexts[i].empty()) return detail::keptTexts[i];
+    return detail::makeHundredthsText(h);
+}
 
 // "0" .. "36".
 const std::string& numberText(int n);
@@ -67,12 +75,11 @@ struct HgfList {
 };
 HgfList buildList(state::HgfState& st);
 
-// The three texts of the lists: "  " before each sorted value, " - " around the numbers,
-// "  " before each number's gap ratio.
-struct HgfListTexts {
-    std::string sorted, numbers, ratios;
-};
-void listTexts(const state::HgfState& st, const HgfList& list, HgfListTexts& out);
+// The three list texts, each with its split (element 0 empty): "  " before each sorted value,
+// " - " around the numbers, "  " before each number's gap ratio.
+enum ListText : size_t { SortedList, NumberList, RatioList };
+using ListTexts = std::array<state::HgfState::WrittenList, 3>;
+void listTexts(const state::HgfState& st, const HgfList& list, ListTexts& out);
 
 // The sub-progressions' stake schedules by their spin counter (after its increment).
 inline constexpr routines::Band Schedule1[] = {{0, 24, 1}, {25, 42, 2}, {43, 54, 3}};

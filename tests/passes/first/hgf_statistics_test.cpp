@@ -46,7 +46,10 @@ TEST(HgfRounding, HundredthsAgreeWithTheRuntimesRound) {
         EXPECT_EQ(hgf::hundredths(num, den), want) << num << "/" << den;
     EXPECT_EQ(hgf::hundredthsText(1230), "12,3");
     EXPECT_EQ(hgf::hundredthsText(54), "0,54");
-    EXPECT_EQ(hgf::hundredthsText(10000000), "100000");  // beyond the kept texts
+    const std::string& rare = hgf::hundredthsText(10000000);
+    const std::string& other = hgf::hundredthsText(7000001);
+    EXPECT_EQ(rare, "100000") << "a text stays put while others are made";
+    EXPECT_EQ(other, "70000,01");
 }
 
 TEST_F(HgfPanel, FirstSpinGivesAllZeroValuesAndTheListZeroToEleven) {
@@ -82,10 +85,13 @@ TEST(HgfList, RanksByValueAndListsTiesByNumber) {
     const std::vector<int> want = {20, 3, 8, 15, 30, 0, 1, 2, 4, 5, 6, 7};
     EXPECT_EQ(std::vector<int>(list.numbers.begin(), list.numbers.end()), want);
     EXPECT_EQ(list.thirteenth, 0) << "the thirteenth may repeat one of the twelve";
-    hgf::HgfListTexts texts;
+    hgf::ListTexts texts;
     hgf::listTexts(st, list, texts);
-    EXPECT_EQ(texts.numbers, " - 20 - 3 - 8 - 15 - 30 - 0 - 1 - 2 - 4 - 5 - 6 - 7 - ");
-    EXPECT_EQ(texts.sorted.substr(0, 20), "  12,3  9,5  0,5  0,");
+    EXPECT_EQ(texts[hgf::NumberList].text, " - 20 - 3 - 8 - 15 - 30 - 0 - 1 - 2 - 4 - 5 - 6 - 7 - ");
+    EXPECT_EQ(texts[hgf::SortedList].text.substr(0, 20), "  12,3  9,5  0,5  0,");
+    for (const auto& [sep, w] : {std::pair{" - ", texts[hgf::NumberList]}, std::pair{"  ", texts[hgf::SortedList]},
+                                 std::pair{"  ", texts[hgf::RatioList]}})
+        EXPECT_EQ(w.items, forms::split(w.text, sep)) << "the split made with the text is the text's split";
 }
 
 TEST_F(HgfPanel, AValueEqualToTheSettingIsMarkedOnce) {
@@ -272,6 +278,9 @@ TEST_F(HgfPanel, ListsOfThePreviousSpinAreSplitForTheLaterPasses) {
     const std::string frozen = f.Text3[4].text();
     feed(s, {11});
     EXPECT_EQ(s.st.HgfListItems, forms::split(frozen, " - ")) << "copied with the HGF block off";
+    f.Text3[4].setText(" - 7 - ");
+    feed(s, {13});
+    EXPECT_EQ(s.st.HgfListItems, (std::vector<std::string>{"", "7", ""})) << "the panel's text is what counts";
 
     // A cleared history (as Reset leaves it) empties the lists until three spins are known again.
     for (int i = 1; i <= 28; ++i) s.frm1basic().Text1[i].setText("");
@@ -289,7 +298,7 @@ TEST_F(HgfPanel, RandomRunKeepsTheListsSound) {
     option(settings::Box::HgfRatioMin, "1");
     std::mt19937 rng(2024);
     std::uniform_int_distribution<int> wheel(0, 36);
-    std::string prevNumbers;
+    std::array<std::string, 3> prev;
     int64_t stakes = 0;
     for (int spin = 1; spin <= 400; ++spin) {
         if (spin == 200) f.Check1[1].setValue(0);
@@ -313,9 +322,11 @@ TEST_F(HgfPanel, RandomRunKeepsTheListsSound) {
         ASSERT_EQ(f.HgfValues(forms::toInt(f.Text3[5].text()).value()).text(), sorted[13]);
         for (int m = 1; m <= 12; ++m) ASSERT_EQ(f.HgfValues(forms::toInt(items[size_t(m)]).value()).text(), sorted[size_t(m)]);
         if (spin >= 3) {
-            ASSERT_EQ(st.HgfListItems, forms::split(prevNumbers, " - "));
+            ASSERT_EQ(st.HgfListItems, forms::split(prev[0], " - "));
+            ASSERT_EQ(st.HgfSortedItems, forms::split(prev[1], "  "));
+            ASSERT_EQ(st.HgfRatioItems, forms::split(prev[2], "  "));
         }
-        prevNumbers = f.Text3[4].text();
+        prev = {f.Text3[4].text(), f.Text3[3].text(), f.Text3[7].text()};
         ASSERT_TRUE(forms::toInt(box4(7)).has_value());
         ASSERT_GE(st.l_basebethgf12, 1);
         ASSERT_LE(st.l_play, 2);

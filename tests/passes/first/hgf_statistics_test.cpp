@@ -246,8 +246,39 @@ TEST(HgfProgression, PauseRulesAndUnreadableBoxes) {
     EXPECT_EQ(odd.l_play, 0);
 }
 
+TEST(HgfProgression, StakesAndBalancesStayWithin32Bits) {
+    auto st = listed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    auto out = hgf::settleProgression(st, {20, -2'000'000'000, 9});
+    ASSERT_TRUE(out.restake);
+    hgf::restake(st, 99999.0);
+    EXPECT_EQ(st.l_basebethgf12, INT32_MAX);
+    out = hgf::settleProgression(st, {21, *out.balance, 9});
+    EXPECT_EQ(*out.balance, INT32_MIN);
+    out = hgf::settleProgression(st, {3, 2'000'000'000, 9});
+    EXPECT_EQ(*out.balance, INT32_MAX);
+    EXPECT_EQ(st.l_basebethgf12, 1);
+}
+
+TEST(HgfCounts, CountersStopAtTheirLimitInsteadOfWrapping) {
+    state::HgfState st;
+    st.HgfGapCount.fill(INT32_MAX);
+    st.HgfHitCount[5] = INT32_MAX;
+    hgf::countSpin(st, 5, INT32_MAX);
+    EXPECT_EQ(st.HgfHitCount[5], INT32_MAX);
+    EXPECT_EQ(st.HgfGapCount[5], 0);
+    EXPECT_EQ(st.HgfGapCount[6], INT32_MAX);
+    hgf::countSpin(st, 6, INT32_MAX);
+    EXPECT_EQ(st.HgfValueHundredths[5], 100);  // every spin a 5, gap 1
+    EXPECT_GT(st.HgfGapRatio[7], 0);
+}
+
 TEST_F(HgfPanel, ProgressionShowsWOnTheSecondLosingSpin) {
     feed(s, {0});                    // the list is 0..11 from here
+    f.Text4[7].setText("x");         // not a number: nothing is booked this spin
+    feed(s, {20});
+    EXPECT_EQ(box4(7), "x");
+    EXPECT_EQ(s.st.l_play, 0);
+    f.Text4[7].setText("0");
     feed(s, {20});                   // miss: -12
     EXPECT_EQ(box4(7), "-12");
     EXPECT_EQ(f.Text3[6].text(), "");

@@ -32,25 +32,6 @@ TEST_F(SixthPanel, FiguresAreHitShareTimesGap) {
     EXPECT_EQ(figures(), "0,57 0,81 0 0 0 0 0");  // 3 / 21 * 4; 17 / 21 * 1
 }
 
-TEST(SixthCore, ZeroCountsOnIndexSixAndAgesTheLines) {
-    state::Sys11thState st;
-    st.SixLineGapCount = {5, 0, 2, 2, 2, 2, 9};
-    st.SixLineHitCount = {4, 6, 0, 0, 0, 0, 0};
-    const auto h = eleventh::countSpin(st, 0, 20);
-    EXPECT_EQ(st.SixLineGapCount, (std::array<int32_t, 7>{6, 1, 3, 3, 3, 3, 0}));
-    EXPECT_EQ(st.SixLineHitCount[6], 1);
-    EXPECT_EQ(h[0], 120);  // 4 / 20 * 6
-    EXPECT_EQ(h[1], 30);   // 6 / 20 * 1
-}
-
-TEST(SixthCore, LadderSteps) {
-    struct Case { const char* now; int32_t count; const char* next; };
-    for (auto [now, count, next] : {Case{"0", 1, "1"}, Case{"1", 4, "1"}, Case{"1", 5, "2"}, Case{"2", 8, "3"},
-                                    Case{"3", 9, "3"}, Case{"3", 10, "4"}, Case{"6", 13, "7"}, Case{"7", 14, "D"},
-                                    Case{"D", 15, "D"}, Case{"x", 1, "D"}})
-        EXPECT_EQ(eleventh::nextStep(now, count), next) << now << " at " << count;
-}
-
 TEST_F(SixthPanel, LadderRunsWhileALineIsMarked) {
     f.Label4[3].click();
     std::string steps;
@@ -59,6 +40,7 @@ TEST_F(SixthPanel, LadderRunsWhileALineIsMarked) {
         steps += f.Text6.text() + " ";
     }
     EXPECT_EQ(steps, "1 1 1 1 2 2 2 3 3 4 5 6 7 D D ");
+    EXPECT_EQ(eleventh::nextStep("x", 1), "D");
     f.Label4[3].click();
     feed(s, {1});
     EXPECT_EQ(f.Text6.text(), "0");

@@ -1,5 +1,6 @@
 #include "forms/convert.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -116,22 +117,37 @@ std::string numText(double x) {
 
 std::vector<std::string> split(std::string_view t, std::string_view delim) {
     std::vector<std::string> out;
-    if (t.empty()) return out;
-    if (delim.empty()) {
-        out.emplace_back(t);
-        return out;
-    }
-    size_t start = 0;
-    while (true) {
-        size_t p = t.find(delim, start);
-        if (p == std::string_view::npos) {
-            out.emplace_back(t.substr(start));
-            break;
-        }
-        out.emplace_back(t.substr(start, p - start));
-        start = p + delim.size();
-    }
+    splitInto(t, delim, out);
     return out;
+}
+
+void splitInto(std::string_view t, std::string_view delim, std::vector<std::string>& out) {
+    size_t n = 0;
+    auto put = [&](std::string_view item) {
+        if (n == out.size()) out.emplace_back(item);
+        else if (out[n] != item) out[n].assign(item);  // keeps the item's storage
+        ++n;
+    };
+    if (!t.empty()) {
+        const char* begin = t.data();
+        const char* start = begin;
+        if (!delim.empty() && delim.size() <= t.size()) {
+            // A plain scan: the lists split on every spin are short and their separators tiny.
+            const char first = delim.front();
+            const char* last = begin + (t.size() - delim.size());
+            for (const char* q = begin; q <= last;) {
+                if (*q == first && std::equal(delim.begin() + 1, delim.end(), q + 1)) {
+                    put(std::string_view(start, static_cast<size_t>(q - start)));
+                    q += delim.size();
+                    start = q;
+                } else {
+                    ++q;
+                }
+            }
+        }
+        put(std::string_view(start, static_cast<size_t>(begin + t.size() - start)));
+    }
+    out.resize(n);
 }
 
 std::string join(const std::vector<std::string>& items, std::string_view delim) {

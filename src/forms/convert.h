@@ -54,6 +54,8 @@ inline std::string numText(long long x) { return numText(static_cast<int64_t>(x)
 
 // Split("") gives no items; Split("a,,b", ",") gives three.
 std::vector<std::string> split(std::string_view t, std::string_view delim);
+// The same split into an existing list, reusing its storage (lists renewed on every spin).
+void splitInto(std::string_view t, std::string_view delim, std::vector<std::string>& out);
 std::string join(const std::vector<std::string>& items, std::string_view delim);
 
 // A session variable that nothing has set yet shows as "" and counts as 0.

@@ -59,26 +59,37 @@ struct Sys7thState {
 
 // 8th/19th HGF: the progression, its sub-progressions and the per-number statistics.
 struct HgfState {
-    int32_t l_basebethgf12 = 0;
+    int32_t l_basebethgf12 = 1;  // the stake the panel shows before the first list
     int32_t l_max_basebethgf12 = 0;
     int32_t l_min_bal = 0;
     Var l_bal, l_win;
-    int32_t l_bet = 0;
+    int64_t l_bet = 0;  // 12 stakes: wider than a stake
     bool b_flaghgf12 = false;
     int32_t l_play = 0;
+    bool b_hgflistshown = false;  // the progression books nothing before a twelve-number list exists
     Var l_spin_counter, l_spin_counter2;
     int32_t l_spin_counter3 = 0;
 
     std::array<int32_t, 37> HgfHitCount{};
     std::array<int32_t, 37> HgfGapCount{};
     std::array<double, 37> HgfValue{};
+    std::array<int64_t, 37> HgfValueHundredths{};  // the same values in whole hundredths
     std::array<double, 37> HgfGapRatio{};
     std::array<bool, 38> HgfListedFlag{};
-    std::array<std::string, 38> HgfSortKeys{};
+    // The values ranked by value, highest first, in hundredths (their texts would rank "9,5"
+    // above "12,3").
+    std::array<int64_t, 37> HgfSortKeys{};
     std::array<int32_t, 13> HgfTwelveNumbers{};
     std::vector<std::string> HgfListItems;
     std::vector<std::string> HgfSortedItems;
     std::vector<std::string> HgfRatioItems;
+    // The sorted, number and ratio list texts as last written, split as they were built: the
+    // next spin takes a split from here while the panel still shows that text.
+    struct WrittenList {
+        std::string text;
+        std::vector<std::string> items;
+    };
+    std::array<WrittenList, 3> HgfWrittenLists;
 };
 
 // "19th HGF ADV".

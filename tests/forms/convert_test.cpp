@@ -47,6 +47,17 @@ TEST(Convert, SplitAndJoin) {
     EXPECT_EQ(join({"0", "5", "31", "1"}, ";"), "0;5;31;1");
 }
 
+// The in-place split gives the same items however long the list it reuses was.
+TEST(Convert, SplitIntoReusesAListAndGivesTheSameItems) {
+    std::vector<std::string> out(20, "old");
+    for (auto [t, d] : std::initializer_list<std::pair<const char*, const char*>>{
+             {" - 5 - 12 - ", " - "}, {"  0,5  12,3", "  "}, {"   ", "  "}, {"", ","}, {"a,,b,", ","}, {"abc", ""}}) {
+        splitInto(t, d, out);
+        EXPECT_EQ(out, split(t, d)) << "[" << t << "]";
+    }
+    EXPECT_EQ(split("   ", "  "), (std::vector<std::string>{"", " "}));
+}
+
 TEST(Convert, VarShowsEmptyUntilSet) {
     Var v;
     EXPECT_EQ(v.text(), "");

@@ -1,10 +1,400 @@
-#include "passes/first/systems.h"
+#include "passes/first/hgf_statistics.h"
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+#include "forms/convert.h"
+#include "panels/frm3hgf.h"
+#include "passes/first/systems.h"
+#include "routines/classify.h"
+#include "settings/settings.h"
+#include "shell/frm1basic.h"
 #include "shell/session.h"
 
 namespace passes {
 
-void loadHgfLists(Session&) {}
-void hgfStatistics(Session&) {}
+namespace hgf {
+
+int64_t hundredths(int64_t num, int32_t den) {
+    if (den <= 0 || num <= 0) return 0;
+    const int64_t q = num / den;
+    if (q > INT64_MAX / 100 - 1) return INT64_MAX / 100;
+    const int64_t scaled = (num % den) * 100;  // below 100 * den: no overflow
+    int64_t h = q * 100 + scaled / den;
+    const int64_t twice = (scaled % den) * 2;
+    if (twice > den || (twice == den && (h & 1))) ++h;
+    return h;
+}
+
+namespace detail {
+
+std::vector<std::string> keptTexts;
+
+const std::string& makeHundredthsText(int64_t h) {
+    // Room for every kept text from the start: growing never moves a text made before.
+    constexpr size_t Kept = 65536;
+    static std::unordered_map<int64_t, std::string> rare;  // negative or from 655,36 up
+    const auto i = static_cast<size_t>(h);
+    if (h < 0 || i >= Kept) {
+        auto [it, made] = rare.try_emplace(h);
+        if (made) it->second = forms::numText(static_cast<double>(h) / 100.0);
+        return it->second;
+    }
+    if (keptTexts.capacity() < Kept) keptTexts.reserve(Kept);
+    if (i >= keptTexts.size()) keptTexts.resize(i + 1);
+    keptTexts[i] = forms::numText(static_cast<double>(h) / 100.0);
+    return keptTexts[i];
+}
+
+}  // namespace detail
+
+namespace {
+
+const std::array<std::string, 37> NumberTexts = [] {
+    std::array<std::string, 37> t;
+    for (int i = 0; i <= 36; ++i) t[static_cast<size_t>(i)] = forms::numText(i);
+    return t;
+}();
+
+}  // namespace
+
+const std::string& numberText(int n) { return NumberTexts[static_cast<size_t>(std::clamp(n, 0, 36))]; }
+
+int64_t Hundredths::operator()(int64_t num) const {
+    if (num <= 0 || den_ <= 0) return 0;
+    const double v = static_cast<double>(num) * scale_;
+    if (v >= 1e9) return hundredths(num, den_);
+    const auto whole = static_cast<int64_t>(v);
+    const double frac = v - static_cast<double>(whole);
+    // Far from a half the double quotient rounds like the exact one.
+    if (std::fabs(frac - 0.5) > 1e-6) return whole + (frac > 0.5 ? 1 : 0);
+    return hundredths(num, den_);
+}
+
+namespace {
+
+int32_t clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
+
+}  // namespace
+
+void countSpin(state::HgfState& st, int n, int32_t spins) {
+    for (int k = 0; k <= 36; ++k) {
+        int32_t& gap = st.HgfGapCount[static_cast<size_t>(k)];
+        if (k == n) gap = 0;
+        else bump(gap);
+    }
+    bump(st.HgfHitCount[static_cast<size_t>(n)]);
+    const Hundredths perSpin(spins), perWheel(37);
+    for (size_t k = 0; k <= 36; ++k) {
+        const int64_t gap = st.HgfGapCount[k];
+        const int64_t h = perSpin(int64_t{st.HgfHitCount[k]} * gap);
+        st.HgfValueHundredths[k] = h;
+        st.HgfValue[k] = static_cast<double>(h) / 100.0;
+        st.HgfGapRatio[k] = static_cast<double>(perWheel(gap)) / 100.0;
+    }
+}
+
+void markNumbers(state::HgfState& st, double minValue, std::array<Mark, 37>& out) {
+    for (size_t k = 0; k <= 36; ++k) {
+        if (st.HgfValue[k] >= minValue) {
+            out[k] = st.HgfListedFlag[k] ? Mark::Keep : Mark::Newly;
+            st.HgfListedFlag[k] = true;
+        } else {
+            st.HgfListedFlag[k] = false;
+            out[k] = Mark::Cleared;
+        }
+    }
+}
+
+void rankValues(state::HgfState& st) {
+    st.HgfSortKeys = st.HgfValueHundredths;
+    std::sort(st.HgfSortKeys.begin(), st.HgfSortKeys.end(), std::greater<>());
+}
+
+HgfList buildList(state::HgfState& st) {
+    HgfList out;
+    st.HgfListedFlag.fill(false);
+    for (size_t m = 0; m <= 12; ++m) {
+        const int64_t key = st.HgfSortKeys[m];
+        for (size_t k = 0; k <= 36; ++k) {
+            if (st.HgfValueHundredths[k] != key) {
+                st.HgfListedFlag[k] = false;  // a later scan passing a number clears its flag
+                continue;
+            }
+            if (m == 12) {
+                out.thirteenth = static_cast<int>(k);
+                break;
+            }
+            if (st.HgfListedFlag[k]) continue;
+            st.HgfListedFlag[k] = true;
+            st.HgfTwelveNumbers[m] = static_cast<int32_t>(k);
+            out.numbers[static_cast<size_t>(out.count++)] = static_cast<int>(k);
+            break;
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// Writes a list text and its split: `sep` before each item, and once more at the end when
+// `closed`. Short pieces are copied in place; this runs for three lists on every spin.
+void writeList(state::HgfState::WrittenList& w, std::string_view sep, std::span<const std::string* const> items,
+               bool closed) {
+    size_t size = closed ? sep.size() : 0;
+    for (const std::string* item : items) size += sep.size() + item->size();
+    w.text.resize(size);
+    char* p = w.text.data();
+    auto put = [&p](std::string_view piece) {
+        for (char c : piece) *p++ = c;
+    };
+    w.items.resize(items.size() + (closed ? 2 : 1));
+    w.items.front().clear();
+    for (size_t i = 0; i < items.size(); ++i) {
+        put(sep);
+        put(*items[i]);
+        if (w.items[i + 1] != *items[i]) w.items[i + 1] = *items[i];
+    }
+    if (closed) {
+        put(sep);
+        w.items.back().clear();
+    }
+}
+
+}  // namespace
+
+void listTexts(const state::HgfState& st, const HgfList& list, ListTexts& out) {
+    std::array<const std::string*, 13> sorted{}, numbers{}, ratios{};
+    for (size_t m = 0; m <= 12; ++m) sorted[m] = &hundredthsText(st.HgfSortKeys[m]);
+    const auto count = static_cast<size_t>(list.count);
+    for (size_t i = 0; i < count; ++i) {
+        const auto k = static_cast<size_t>(list.numbers[i]);
+        numbers[i] = &numberText(static_cast<int>(k));
+        ratios[i] = &hundredthsText(static_cast<int64_t>(st.HgfGapRatio[k] * 100.0 + 0.5));  // whole hundredths
+    }
+    writeList(out[SortedList], "  ", sorted, false);
+    writeList(out[NumberList], " - ", std::span(numbers).first(count), true);
+    writeList(out[RatioList], "  ", std::span(ratios).first(count), false);
+}
+
+int subStake(int k, int64_t counter) {
+    return routines::bandStake(SubSchedules[static_cast<size_t>(std::clamp(k, 0, 2))], counter, 0);
+}
+
+ProgressionOut settleProgression(state::HgfState& st, const ProgressionIn& in) {
+    ProgressionOut out;
+    if (!st.b_hgflistshown || in.n < 0 || in.n > 36 || !in.stopAfterLoss) return out;
+    const int32_t stop = *in.stopAfterLoss;
+    const int64_t stake = st.l_basebethgf12;
+    st.l_win = 36 * stake;
+    st.l_bet = 12 * stake;
+    st.b_flaghgf12 = false;
+    const auto twelve = std::span(st.HgfTwelveNumbers).first(12);
+    const bool hit = std::find(twelve.begin(), twelve.end(), in.n) != twelve.end();
+
+    if (st.l_play < stop && in.balance) {
+        int64_t bal = *in.balance;
+        if (hit) {
+            bal += 36 * stake - st.l_bet;
+            st.b_flaghgf12 = true;
+            out.pause = ProgressionOut::Pause::Clear;
+        } else {
+            bal -= st.l_bet;
+            bump(st.l_play);
+            out.pause = st.l_play >= stop ? ProgressionOut::Pause::Show : ProgressionOut::Pause::Clear;
+        }
+        const int32_t shown = clamp32(bal);
+        st.l_bal = shown;
+        out.balance = shown;
+        if (shown < 0) {
+            out.restake = true;
+            st.l_min_bal = std::min(st.l_min_bal, shown);
+        } else {
+            st.l_basebethgf12 = 1;
+        }
+    }
+    if (st.l_play >= stop && hit) {  // paused: one of the twelve ends the pause, booking nothing
+        st.l_play = 0;
+        out.pause = ProgressionOut::Pause::Clear;
+    }
+    return out;
+}
+
+void restake(state::HgfState& st, std::optional<double> percent) {
+    if (!percent) return;
+    const double share = forms::roundEven(-static_cast<double>(static_cast<int64_t>(st.l_bal.value())) * *percent);
+    int32_t next = clamp32(static_cast<int64_t>(std::clamp(share, -9e18, 9e18)));
+    if (next == 0) next = 1;
+    st.l_basebethgf12 = next;
+    st.l_max_basebethgf12 = std::max(st.l_max_basebethgf12, next);
+}
+
+}  // namespace hgf
+
+namespace {
+
+namespace colors = forms::colors;
+using hgf::clamp32;
+using hgf::Mark;
+using settings::Box;
+
+constexpr forms::Color Unmarked = 0x8000000E;
+constexpr forms::Color Alarm = 0x0000C0;
+constexpr std::array<int, 3> SubSwitch = {0, 1, 2};
+constexpr std::array<int, 3> SubCounterBox = {0, 3, 5};
+constexpr std::array<int, 3> SubStepBox = {1, 4, 6};
+constexpr int SubBalanceBox = 2;
+
+// Two of the counters are variants; all three are carried as whole numbers here.
+int64_t counterOf(const state::HgfState& st, int k) {
+    switch (k) {
+        case 0: return static_cast<int64_t>(st.l_spin_counter.value());
+        case 1: return static_cast<int64_t>(st.l_spin_counter2.value());
+        default: return st.l_spin_counter3;
+    }
+}
+
+void storeCounter(state::HgfState& st, int k, int64_t v) {
+    switch (k) {
+        case 0: st.l_spin_counter = v; break;
+        case 1: st.l_spin_counter2 = v; break;
+        default: st.l_spin_counter3 = static_cast<int32_t>(std::min<int64_t>(v, INT32_MAX)); break;
+    }
+}
+
+void subProgressions(Session& s, Frm3hgf& f) {
+    auto& st = s.st;
+    forms::Control& balance = f.Text4[SubBalanceBox];
+    for (int k = 0; k < 3; ++k) {
+        forms::Control& step = f.Text4[SubStepBox[static_cast<size_t>(k)]];
+        forms::Control& counterBox = f.Text4[SubCounterBox[static_cast<size_t>(k)]];
+        if (f.Check1[SubSwitch[static_cast<size_t>(k)]].value() == 1) {
+            int64_t counter = counterOf(st, k);
+            if (counter < INT32_MAX) ++counter;
+            storeCounter(st, k, counter);
+            counterBox.setNumber(counter);
+            if (int stake = hgf::subStake(k, counter)) {
+                step.setNumber(stake);
+                // A balance the player typed that is no number is left alone this spin.
+                if (auto b = forms::toInt(balance.text())) balance.setNumber(clamp32(int64_t{*b} - stake));
+            } else {
+                step.setText("QT");
+            }
+        } else {
+            step.setNumber(hgf::SubFirstStep[static_cast<size_t>(k)]);
+            counterBox.setText("0");
+            bool othersOn = false;
+            for (int j = 0; j < 3; ++j)
+                if (j != k && f.Check1[SubSwitch[static_cast<size_t>(j)]].value() == 1) othersOn = true;
+            if (!othersOn) balance.setText("0");
+            storeCounter(st, k, 0);
+            step.setBackColor(Unmarked);
+        }
+    }
+}
+
+void paintMarks(Session& s, Frm3hgf& f) {
+    auto minValue = settings::integer(s, Box::HgfRatioMin);
+    auto system = settings::integer(s, Box::HgfBettingSystem);
+    if (!minValue || !system) return;
+    std::array<Mark, 37> marks{};
+    hgf::markNumbers(s.st, *minValue, marks);
+    for (int k = 0; k <= 36; ++k) {
+        switch (marks[static_cast<size_t>(k)]) {
+            case Mark::Keep: break;
+            case Mark::Newly:
+                f.HgfValues(k).setBackColor(colors::Green);
+                if (*system == 1) {
+                    f.HitCounts(k).setBackColor(Alarm);
+                } else {
+                    for (int box : SubStepBox) f.Text4[box].setBackColor(Alarm);
+                }
+                break;
+            case Mark::Cleared: f.HgfValues(k).setBackColor(Unmarked); break;
+        }
+    }
+}
+
+void setPause(forms::Control& box, hgf::ProgressionOut::Pause p) {
+    using P = hgf::ProgressionOut::Pause;
+    if (p == P::Show) box.setText("W");
+    else if (p == P::Clear) box.setText("");
+}
+
+}  // namespace
+
+void loadHgfLists(Session& s) {
+    auto& st = s.st;
+    if (s.frm1basic().Text1[3].text().empty()) {
+        // No lists of before a Reset for the readers of this spin.
+        st.HgfListItems.clear();
+        st.HgfSortedItems.clear();
+        st.HgfRatioItems.clear();
+        return;
+    }
+    auto& f = s.frm3hgf();
+    auto load = [&](hgf::ListText which, const forms::Control& box, std::string_view sep, std::vector<std::string>& list) {
+        auto& written = st.HgfWrittenLists[which];
+        if (!written.items.empty() && box.text() == written.text) {
+            list.swap(written.items);  // the split made when the text was written
+            written.items.clear();
+        } else {
+            forms::splitInto(box.text(), sep, list);
+        }
+    };
+    load(hgf::NumberList, f.Text3[4], " - ", st.HgfListItems);
+    load(hgf::SortedList, f.Text3[3], "  ", st.HgfSortedItems);
+    load(hgf::RatioList, f.Text3[7], "  ", st.HgfRatioItems);
+}
+
+void hgfStatistics(Session& s) {
+    if (!settings::on(s, settings::Switch::HgfActive)) return;
+    auto& st = s.st;
+    auto& f = s.frm3hgf();
+    const std::string& row1 = s.frm1basic().Text1[1].text();
+    const int n = row1.empty() ? -1 : routines::spinOf(row1);
+    const bool spin = n >= 0 && n <= 36;
+
+    // 1 to 5: statistics, sub-progressions, marking.
+    if (spin) {
+        hgf::countSpin(st, n, st.l_general_cnt2);
+        f.HitCounts(n).setNumber(st.HgfHitCount[static_cast<size_t>(n)]);
+        for (int k = 0; k <= 36; ++k) f.HgfValues(k).setText(hgf::hundredthsText(st.HgfValueHundredths[static_cast<size_t>(k)]));
+        subProgressions(s, f);
+        paintMarks(s, f);
+    }
+
+    // 6 to 9: ranking and the sorted list.
+    hgf::rankValues(st);
+
+    // 10: the progression settles this spin against the list shown after the previous one.
+    hgf::ProgressionIn in;
+    in.n = spin ? n : -1;
+    in.balance = forms::toInt(f.Text4[7].text());
+    in.stopAfterLoss = settings::integer(s, Box::StopAfterLoss);
+    const auto out = hgf::settleProgression(st, in);
+    if (out.restake) hgf::restake(st, settings::number(s, Box::BaseBetPercentFromLost));
+    if (out.balance) f.Text4[7].setNumber(*out.balance);
+    setPause(f.Text3[6], out.pause);
+    f.Text4[8].setNumber(st.l_basebethgf12);
+
+    // 11: the twelve numbers and the thirteenth.
+    const hgf::HgfList list = hgf::buildList(st);
+    auto& lists = st.HgfWrittenLists;
+    hgf::listTexts(st, list, lists);
+    f.Text3[3].setText(lists[hgf::SortedList].text);
+    f.Text3[4].setText(lists[hgf::NumberList].text);
+    f.Text3[7].setText(lists[hgf::RatioList].text);
+    if (list.thirteenth >= 0) f.Text3[5].setText(hgf::numberText(list.thirteenth));
+    st.b_hgflistshown = st.b_hgflistshown || list.count == 12;
+
+    // 12: the progression's maxima.
+    f.Text4[10].setNumber(st.l_max_basebethgf12);
+    f.Text4[11].setNumber(st.l_min_bal);
+}
 
 }  // namespace passes

@@ -1,0 +1,102 @@
+// What every row family of the TCh board shares: number groups as bit sets, the label colours
+// that carry a row's state, the limit boxes read as whole numbers, and box writes that only
+// touch a box whose figure changed.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "forms/convert.h"
+#include "forms/form.h"
+
+namespace tch {
+
+// Bit n set: the number n is in the group.
+using Group = uint64_t;
+
+// The group a caption names ("5,15,25,35"); the caption and the group can never disagree.
+constexpr Group groupOf(std::string_view caption) {
+    Group g = 0;
+    int n = 0;
+    bool any = false;
+    for (char c : caption) {
+        if (c >= '0' && c <= '9') {
+            n = n * 10 + (c - '0');
+            any = true;
+        } else if (any) {
+            g |= Group{1} << n;
+            n = 0;
+            any = false;
+        }
+    }
+    if (any) g |= Group{1} << n;
+    return g;
+}
+
+constexpr int sizeOf(Group g) { return std::popcount(g); }
+
+constexpr bool holds(Group g, int64_t n) { return n >= 0 && n <= 36 && ((g >> n) & 1) != 0; }
+
+inline constexpr forms::Color Bet = 0x00C000;   // caption label: bet the row now
+inline constexpr forms::Color Idle = 0xFFFFFF;  // caption label: not betting
+
+// What a row's step asks of its caption label.
+enum class Paint { None, Bet, Idle };
+
+inline void paint(forms::Control& label, Paint p) {
+    if (p == Paint::Bet) label.setForeColor(Bet);
+    else if (p == Paint::Idle) label.setForeColor(Idle);
+}
+
+// A limit the player types: a whole number within 32 bits, or nothing usable ("", "abc", "2,5").
+inline std::optional<int64_t> wholeLimit(const forms::Control& box) {
+    const std::string& t = box.text();
+    if (!forms::isWholeNumberText(t)) return std::nullopt;
+    auto v = forms::toInt(t);
+    if (!v) return std::nullopt;
+    return *v;
+}
+
+// The newest spin 0..36 from history row 1; nothing while the history is empty.
+inline std::optional<int> spinOf(std::string_view t) {
+    auto v = forms::toInt(t);
+    if (!v || *v < 0 || *v > 36 || !forms::isWholeNumberText(t)) return std::nullopt;
+    return *v;
+}
+
+// A figure into its box only when it changed since the box last showed it.
+inline void put(forms::Control& box, int64_t before, int64_t after) {
+    if (before != after) box.setNumber(after);
+}
+
+// True when the box already shows v as the one conversion writes it ("-5", "0", "12").
+inline bool shows(std::string_view t, int64_t v) {
+    if (t.empty() || t.size() > 20) return false;
+    size_t i = 0;
+    bool neg = t[0] == '-';
+    if (neg) {
+        if (v >= 0 || t.size() == 1) return false;
+        i = 1;
+    } else if (v < 0) {
+        return false;
+    }
+    if (t[i] == '0' && t.size() > i + 1) return false;
+    uint64_t mag = neg ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
+    uint64_t got = 0;
+    for (; i < t.size(); ++i) {
+        unsigned d = static_cast<unsigned char>(t[i]) - '0';
+        if (d > 9) return false;
+        if (got > (UINT64_MAX - d) / 10) return false;
+        got = got * 10 + d;
+    }
+    return got == mag && !(neg && mag == 0);
+}
+
+// For boxes whose last figure is kept nowhere else.
+inline void show(forms::Control& box, int64_t v) {
+    if (!shows(box.text(), v)) box.setNumber(v);
+}
+
+}  // namespace tch

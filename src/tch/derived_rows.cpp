@@ -88,6 +88,13 @@ void stakeFromLoss(DerivedFields& f, const std::optional<double>& percent) {
 
 }  // namespace
 
+std::optional<int64_t> firstListNumber(const std::vector<std::string>& items) {
+    if (items.size() < 2 || !forms::isNumeric(items[1])) return std::nullopt;
+    auto v = forms::toInt(items[1]);
+    if (!v) return std::nullopt;
+    return *v;
+}
+
 const DerivedRule& derivedRule(int row) { return Rules[static_cast<size_t>(row)]; }
 
 Paint derivedSpin(const DerivedRule& r, DerivedFields& f, const DerivedInputs& in) {
@@ -200,14 +207,6 @@ bool allDifferent(const forms::ControlArray& history, int k) {
     return true;
 }
 
-// Element 1 of the HGF list the first pass kept for this spin, when it is a number.
-std::optional<std::array<int64_t, 4>> firstHgfNumber(const Session& s) {
-    const auto& items = s.st.HgfListItems;
-    if (items.size() < 2 || !forms::isNumeric(items[1])) return std::nullopt;
-    auto v = forms::toInt(items[1]);
-    if (!v) return std::nullopt;
-    return std::array<int64_t, 4>{*v, 0, 0, 0};
-}
 
 std::string captionOf(const St& st, int row) {
     switch (row) {
@@ -241,7 +240,8 @@ void bookDerivedRow(Session& s, int row, int spin) {
             in.armReady = !history[3].text().empty();
             break;
         case Derived::FirstHgf:
-            if (!in.green && !history[12].text().empty()) in.fresh = firstHgfNumber(s);
+            if (!in.green && !history[12].text().empty())
+                if (auto v = firstListNumber(s.st.HgfListItems)) in.fresh = std::array<int64_t, 4>{*v, 0, 0, 0};
             in.armReady = true;
             break;
         case Derived::Partners4:

@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "routines/ladders.h"
 #include "tch/common.h"
@@ -45,6 +47,10 @@ struct DerivedInputs {
 
 // One spin: derivation, settlement, extremes, arming.
 Paint derivedSpin(const DerivedRule& r, DerivedFields& f, const DerivedInputs& in);
+
+// The first number of the HGF list as the first pass split it (element 1); nullopt when the list
+// has no such element or it is not a number, and the row keeps the number it had.
+std::optional<int64_t> firstListNumber(const std::vector<std::string>& items);
 
 inline constexpr int DerivedRowCount = 3;
 const DerivedRule& derivedRule(int row);

@@ -98,6 +98,8 @@ struct TchBoardState {
 
     // Longest sleep per row with a "Rounds" box: slots 0-10 standard rows, 11-17 sector rows.
     std::array<int64_t, 18> MaxSleepTable{};
+    // What the Rounds boxes show, so that a box is written only when its slot moved.
+    std::array<int64_t, 18> RoundsShown{};
 
     // Column streak statistics.
     Var i_20th_1, i_20th_2;

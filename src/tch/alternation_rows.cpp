@@ -6,7 +6,6 @@
 
 #include "panels/frm7tch.h"
 #include "routines/ladders.h"
-#include "shell/frm1basic.h"
 #include "shell/session.h"
 #include "tch/fields.h"
 
@@ -100,14 +99,14 @@ std::optional<int64_t> pairNumber(const forms::Control& box) {
 
 }  // namespace
 
-void bookAlternationRow(Session& s, int row, int spin) {
+void bookAlternationRow(Session& s, Frm7tch& w, int row, const Recent& h) {
     const auto& b = tchbox::AlternationRows[static_cast<size_t>(row)];
-    auto& w = s.frm7tch();
+    const int spin = h.spin();
     // A limit that is not a whole number: the row sits this spin out.
     const auto limit = wholeLimit(w.Text1[b.limit]);
     if (!limit) return;
     auto& label = w.Label1[b.label];
-    const bool hasRow2 = !s.frm1basic().Text1[2].text().empty();
+    const bool hasRow2 = h.row[2] >= 0;
 
     AlternationInputs in;
     in.limit = *limit;
@@ -145,8 +144,7 @@ void bookAlternationRow(Session& s, int row, int spin) {
     put(w.Text1[b.lossRun], before.lossRun, f.lossRun);
 }
 
-void bookSwitchRow(Session& s) {
-    auto& w = s.frm7tch();
+void bookSwitchRow(Session& s, Frm7tch& w) {
     auto& st = s.st;
     if (w.Label1[tchbox::SwitchLabel].backColor() == Bet) {
         st.i_bbet2213 = routines::f_3nbprog30(st.i_cnt2213);

@@ -8,6 +8,7 @@
 #include "tch/common.h"
 
 class Session;
+class Frm7tch;
 
 namespace tch {
 
@@ -29,9 +30,9 @@ Paint alternationSpin(AlternationFields& f, const AlternationInputs& in);
 inline constexpr int AlternationRowCount = 3;
 
 // Books the newest spin on alternation row k (0..2) and shows it.
-void bookAlternationRow(Session& s, int row, int spin);
+void bookAlternationRow(Session& s, Frm7tch& w, int row, const Recent& h);
 
 // The switch row: counts while Label1(21) is on.
-void bookSwitchRow(Session& s);
+void bookSwitchRow(Session& s, Frm7tch& w);
 
 }  // namespace tch

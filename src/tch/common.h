@@ -3,6 +3,7 @@
 // touch a box whose figure changed.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <optional>
@@ -50,21 +51,31 @@ inline void paint(forms::Control& label, Paint p) {
     else if (p == Paint::Idle) label.setForeColor(Idle);
 }
 
-// A limit the player types: a whole number within 32 bits, or nothing usable ("", "abc", "2,5").
-inline std::optional<int64_t> wholeLimit(const forms::Control& box) {
-    const std::string& t = box.text();
-    if (!forms::isWholeNumberText(t)) return std::nullopt;
-    auto v = forms::toInt(t);
-    if (!v) return std::nullopt;
-    return *v;
+// Optional "-" and at most nine digits: a whole number the boxes' limits may hold; nullopt for
+// anything else ("", "abc", "2,5", a number beyond 32 bits).
+constexpr std::optional<int64_t> wholeNumber(std::string_view t) {
+    const size_t first = !t.empty() && t[0] == '-' ? 1 : 0;
+    if (t.size() == first || t.size() - first > 9) return std::nullopt;
+    int64_t v = 0;
+    for (size_t i = first; i < t.size(); ++i) {
+        const unsigned d = static_cast<unsigned char>(t[i]) - static_cast<unsigned>('0');
+        if (d > 9) return std::nullopt;
+        v = v * 10 + d;
+    }
+    return first ? -v : v;
 }
+static_assert(wholeNumber("70") == 70 && wholeNumber("-3") == -3 && wholeNumber("007") == 7);
+static_assert(!wholeNumber("") && !wholeNumber("-") && !wholeNumber("2,5") && !wholeNumber("1234567890"));
 
-// The newest spin 0..36 from history row 1; nothing while the history is empty.
-inline std::optional<int> spinOf(std::string_view t) {
-    auto v = forms::toInt(t);
-    if (!v || *v < 0 || *v > 36 || !forms::isWholeNumberText(t)) return std::nullopt;
-    return *v;
-}
+inline std::optional<int64_t> wholeLimit(const forms::Control& box) { return wholeNumber(box.text()); }
+
+// The history rows the board reads, converted once per spin: rows 1..5 as numbers (-1 while a
+// row holds no spin), and whether row 12 holds one.
+struct Recent {
+    std::array<int, 6> row{-1, -1, -1, -1, -1, -1};  // index 0 unused
+    bool row12 = false;
+    int spin() const { return row[1]; }
+};
 
 // A figure into its box only when it changed since the box last showed it.
 inline void put(forms::Control& box, int64_t before, int64_t after) {

@@ -6,7 +6,6 @@
 #include "panels/frm7tch.h"
 #include "routines/wheel.h"
 #include "settings/settings.h"
-#include "shell/frm1basic.h"
 #include "shell/session.h"
 #include "tch/fields.h"
 
@@ -189,21 +188,18 @@ Paint derivedSpin(const DerivedRule& r, DerivedFields& f, const DerivedInputs& i
 
 namespace {
 
-// The partners of history rows 1..k when the rows hold spins; nullopt otherwise.
-std::optional<std::array<int64_t, 4>> partners(const forms::ControlArray& history, int k) {
+// The partners of history rows 1..k (rows that hold spins).
+std::array<int64_t, 4> partners(const Recent& h, int k) {
     std::array<int64_t, 4> out{};
-    for (int i = 1; i <= k; ++i) {
-        auto v = forms::toInt(history[i].text());
-        if (!v) return std::nullopt;
-        out[static_cast<size_t>(i - 1)] = routines::f_select1nbFromAnother1(*v);
-    }
+    for (int i = 1; i <= k; ++i) out[static_cast<size_t>(i - 1)] = routines::f_select1nbFromAnother1(h.row[static_cast<size_t>(i)]);
     return out;
 }
 
-bool allDifferent(const forms::ControlArray& history, int k) {
-    for (int i = 1; i <= k; ++i)
-        for (int j = i + 1; j <= k; ++j)
-            if (history[i].text() == history[j].text()) return false;
+// Rows 1..k hold pairwise different spins (the history holds each spin as one canonical text).
+bool allDifferent(const Recent& h, int k) {
+    for (size_t i = 1; i <= static_cast<size_t>(k); ++i)
+        for (size_t j = i + 1; j <= static_cast<size_t>(k); ++j)
+            if (h.row[i] == h.row[j]) return false;
     return true;
 }
 
@@ -220,33 +216,31 @@ std::string captionOf(const St& st, int row) {
 
 }  // namespace
 
-void bookDerivedRow(Session& s, int row, int spin) {
+void bookDerivedRow(Session& s, Frm7tch& w, int row, const Recent& h) {
     const DerivedRule& r = Rules[static_cast<size_t>(row)];
     const auto& b = tchbox::DerivedRows[static_cast<size_t>(row)];
-    auto& w = s.frm7tch();
     // A limit that is not a whole number: the row sits this spin out.
     const auto limit = wholeLimit(w.Text1[b.limit]);
     if (!limit) return;
     auto& label = w.Label1[b.label];
-    const auto& history = s.frm1basic().Text1;
 
     DerivedInputs in;
-    in.spin = spin;
+    in.spin = h.spin();
     in.limit = *limit;
     in.green = label.foreColor() == Bet;
     switch (r.kind) {
         case Derived::Partners3:
-            if (!in.green && !history[3].text().empty() && allDifferent(history, 3)) in.fresh = partners(history, 3);
-            in.armReady = !history[3].text().empty();
+            if (!in.green && h.row[3] >= 0 && allDifferent(h, 3)) in.fresh = partners(h, 3);
+            in.armReady = h.row[3] >= 0;
             break;
         case Derived::FirstHgf:
-            if (!in.green && !history[12].text().empty())
+            if (!in.green && h.row12)
                 if (auto v = firstListNumber(s.st.HgfListItems)) in.fresh = std::array<int64_t, 4>{*v, 0, 0, 0};
             in.armReady = true;
             break;
         case Derived::Partners4:
-            if (!in.green && !history[5].text().empty()) in.fresh = partners(history, 4);
-            in.armReady = !history[5].text().empty() && allDifferent(history, 5);
+            if (!in.green && h.row[5] >= 0) in.fresh = partners(h, 4);
+            in.armReady = h.row[5] >= 0 && allDifferent(h, 5);
             break;
     }
     const DerivedFields before = load(s.st, row);

@@ -14,6 +14,7 @@
 #include "tch/common.h"
 
 class Session;
+class Frm7tch;
 
 namespace tch {
 
@@ -56,6 +57,6 @@ inline constexpr int DerivedRowCount = 3;
 const DerivedRule& derivedRule(int row);
 
 // Books the newest spin on derived row k (0..2) and shows it.
-void bookDerivedRow(Session& s, int row, int spin);
+void bookDerivedRow(Session& s, Frm7tch& w, int row, const Recent& h);
 
 }  // namespace tch

@@ -1,7 +1,6 @@
 #include "tch/gap_rows.h"
 
 #include "panels/frm7tch.h"
-#include "shell/frm1basic.h"
 #include "shell/session.h"
 #include "tch/fields.h"
 
@@ -84,22 +83,17 @@ Paint gapSpin(const GapRule& r, GapFields& f, const GapInputs& in) {
     return p;
 }
 
-std::optional<int64_t> gapLimit(Session& s) { return wholeLimit(s.frm7tch().Text1[tchbox::GapRowLimit]); }
+std::optional<int64_t> gapLimit(const Frm7tch& w) { return wholeLimit(w.Text1[tchbox::GapRowLimit]); }
 
-void bookGapRow(Session& s, int row, int spin, std::optional<int64_t> limit) {
+void bookGapRow(Session& s, Frm7tch& w, int row, const Recent& h, std::optional<int64_t> limit) {
     if (!limit) return;
     const GapRule& r = Rules[static_cast<size_t>(row)];
     const auto& b = tchbox::GapRows[static_cast<size_t>(row)];
     const Named& n = NamedRows[row];
     auto& st = s.st;
 
-    GapInputs in{spin, *limit, std::nullopt};
-    const auto& history = s.frm1basic().Text1;
-    if (!history[3].text().empty()) {
-        auto r1 = forms::toInt(history[1].text()), r2 = forms::toInt(history[2].text()),
-             r3 = forms::toInt(history[3].text());
-        if (r1 && r2 && r3) in.rows = std::array<int, 3>{*r1, *r2, *r3};
-    }
+    GapInputs in{h.spin(), *limit, std::nullopt};
+    if (h.row[3] >= 0) in.rows = std::array<int, 3>{h.row[1], h.row[2], h.row[3]};
 
     Num countMax = n.countMax.in(st);
     const GapFields before{st.*n.cwin, st.*n.cwMin, st.*n.bb, st.*n.bbMx, st.*n.count, countMax.get(), st.*n.betting};
@@ -113,7 +107,6 @@ void bookGapRow(Session& s, int row, int spin, std::optional<int64_t> limit) {
     countMax.set(f.countMax);
     st.*n.betting = f.betting;
 
-    auto& w = s.frm7tch();
     paint(w.Label1[b.label], p);
     put(w.Text1[b.cwin], before.cwin, f.cwin);
     put(w.Text1[b.cwMin], before.cwMin, f.cwMin);

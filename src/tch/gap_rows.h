@@ -11,6 +11,7 @@
 #include "tch/common.h"
 
 class Session;
+class Frm7tch;
 
 namespace tch {
 
@@ -41,9 +42,9 @@ inline constexpr int GapRowCount = 5;
 const GapRule& gapRule(int row);
 
 // The shared limit as it stands; the rows sit the spin out when it is not a whole number.
-std::optional<int64_t> gapLimit(Session& s);
+std::optional<int64_t> gapLimit(const Frm7tch& w);
 
 // Books the newest spin on gap row k and shows it.
-void bookGapRow(Session& s, int row, int spin, std::optional<int64_t> limit);
+void bookGapRow(Session& s, Frm7tch& w, int row, const Recent& h, std::optional<int64_t> limit);
 
 }  // namespace tch

@@ -19,7 +19,7 @@ constexpr const Ladder* ladderFor(const char* caption) {
 
 constexpr SleeperRule standard(int k) {
     const char* c = tchbox::StandardRows[static_cast<size_t>(k)].caption;
-    return {c, nullptr, ladderFor(c), nullptr, 0};
+    return {c, {}, ladderFor(c), nullptr, 0};
 }
 
 constexpr const Ladder* Two = &routines::Ladder2nb60;
@@ -38,7 +38,7 @@ constexpr std::array<SleeperRule, SleeperRowCount> Rules{{
 }};
 
 static_assert(sizeOf(Rules[0].core) == 4 && sizeOf(Rules[3].core) == 4 && holds(Rules[3].core, 0));
-static_assert(sizeOf(Rules[11].core) == 2 && sizeOf(Rules[17].wide) == 5 && Rules[0].wide == 0);
+static_assert(Rules[11].coreSize == 2 && Rules[17].wideSize == 5 && Rules[0].wide == 0 && Rules[1].coreSize == 3);
 
 // Where a row shows itself on the window.
 struct Boxes {
@@ -121,13 +121,13 @@ int64_t stakeAfterMiss(const SleeperRule& r, bool wide, int64_t step, const std:
 const SleeperRule& sleeperRule(int row) { return Rules[static_cast<size_t>(row)]; }
 
 bool playsWide(const SleeperRule& r, int64_t step, const SleeperLimits& lim) {
-    return r.wideCaption && lim.widen && step >= *lim.widen;
+    return !r.wideCaption.empty() && lim.widen && step >= *lim.widen;
 }
 
 Paint sleeperSpin(const SleeperRule& r, SleeperFields& f, int spin, const SleeperLimits& lim) {
     const bool wide = playsWide(r, f.step, lim);
     const Group g = wide ? r.wide : r.core;
-    const int64_t k = sizeOf(g);
+    const int64_t k = wide ? r.wideSize : r.coreSize;
     const bool hit = holds(g, spin);
     Paint p = Paint::None;
 
@@ -156,14 +156,14 @@ Paint sleeperSpin(const SleeperRule& r, SleeperFields& f, int spin, const Sleepe
     return p;
 }
 
-SleeperLimits sleeperLimits(Session& s, int row) {
-    auto& box = s.frm7tch().Text1;
+SleeperLimits sleeperLimits(const Frm7tch& w, int row) {
+    auto& box = w.Text1;
     if (row < FirstSectorRow) return {wholeLimit(box[RowBoxes[static_cast<size_t>(row)].limit]), {}, {}};
     return {wholeLimit(box[tchbox::SectorSleepLimit]), wholeLimit(box[tchbox::SectorLadderLimit]),
             wholeLimit(box[tchbox::SectorWidenStep])};
 }
 
-void bookSleeperRow(Session& s, int row, int spin, const SleeperLimits& lim) {
+void bookSleeperRow(Session& s, Frm7tch& w, int row, int spin, const SleeperLimits& lim) {
     const SleeperRule& r = Rules[static_cast<size_t>(row)];
     const Boxes& b = RowBoxes[static_cast<size_t>(row)];
     Refs refs = bind(s.st, row);
@@ -172,7 +172,6 @@ void bookSleeperRow(Session& s, int row, int spin, const SleeperLimits& lim) {
     const Paint p = sleeperSpin(r, f, spin, lim);
     refs.store(f);
 
-    auto& w = s.frm7tch();
     auto& label = w.Label1[b.label];
     paint(label, p);
     // CntW and CntL never move, so their boxes keep the "0" they show.
@@ -182,7 +181,7 @@ void bookSleeperRow(Session& s, int row, int spin, const SleeperLimits& lim) {
     put(w.Text1[b.bbMx], before.bbMx, f.bbMx);
     put(w.Text1[b.sleep], before.sleep, f.sleep);
     if (b.highlight) w.Text1[b.sleep].setBackColor(lim.sleep && f.sleep > *lim.sleep ? Bet : forms::colors::Black);
-    if (r.wideCaption) label.setCaption(playsWide(r, f.step, lim) ? r.wideCaption : r.caption);
+    if (!r.wideCaption.empty()) label.setCaption(playsWide(r, f.step, lim) ? r.wideCaption : r.caption);
 }
 
 }  // namespace tch

@@ -7,22 +7,25 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "routines/ladders.h"
 #include "tch/common.h"
 
 class Session;
+class Frm7tch;
 
 namespace tch {
 
 struct SleeperRule {
-    const char* caption;      // the core group, as the caption shows it
-    const char* wideCaption;  // nullptr: the row never widens
+    std::string_view caption;      // the core group, as the caption shows it
+    std::string_view wideCaption;  // empty: the row never widens
     const routines::Ladder* ladder;
     const routines::Ladder* wideLadder;
     int pastLadderStake;  // stake once a miss takes the step past the ladder limit
     Group core = groupOf(caption);
-    Group wide = wideCaption ? groupOf(wideCaption) : 0;
+    Group wide = groupOf(wideCaption);
+    int coreSize = sizeOf(core), wideSize = sizeOf(wide);
 };
 
 // The row's figures, whatever storage they live in.
@@ -50,9 +53,9 @@ inline constexpr int FirstSectorRow = 11;
 const SleeperRule& sleeperRule(int row);
 
 // Row k's limits as its boxes hold them now (the sector rows share theirs).
-SleeperLimits sleeperLimits(Session& s, int row);
+SleeperLimits sleeperLimits(const Frm7tch& w, int row);
 
 // Books the newest spin on row k and shows it on the window.
-void bookSleeperRow(Session& s, int row, int spin, const SleeperLimits& lim);
+void bookSleeperRow(Session& s, Frm7tch& w, int row, int spin, const SleeperLimits& lim);
 
 }  // namespace tch

@@ -18,9 +18,8 @@ Totals totals(const Session& s) {
     return t;
 }
 
-void showTotalsAndRounds(Session& s) {
+void showTotalsAndRounds(Session& s, Frm7tch& w) {
     auto& st = s.st;
-    auto& w = s.frm7tch();
     const Totals t = totals(s);
     // The caption is rebuilt only when a total moved (or on the first spin, while it reads "TCh").
     const bool moved = st.l_totcw2208.empty() || static_cast<int64_t>(st.l_totcw2208.value()) != t.all ||
@@ -29,9 +28,14 @@ void showTotalsAndRounds(Session& s) {
     st.l_totcw2218 = t.finals;
     if (moved) w.setCaption("TchAll  " + forms::numText(t.all) + " 1P " + forms::numText(t.finals));
 
-    for (size_t k = 0; k < tchbox::StandardRows.size(); ++k) show(w.Text1[tchbox::StandardRows[k].rounds], st.MaxSleepTable[k]);
-    for (size_t k = 0; k < tchbox::SectorRows.size(); ++k)
-        show(w.Text1[tchbox::SectorRows[k].rounds], st.MaxSleepTable[static_cast<size_t>(FirstSectorRow) + k]);
+    for (size_t k = 0; k < st.MaxSleepTable.size(); ++k) {
+        const int64_t slot = st.MaxSleepTable[k];
+        if (slot == st.RoundsShown[k]) continue;
+        st.RoundsShown[k] = slot;
+        const int box = k < tchbox::StandardRows.size() ? tchbox::StandardRows[k].rounds
+                                                         : tchbox::SectorRows[k - tchbox::StandardRows.size()].rounds;
+        w.Text1[box].setNumber(slot);
+    }
 }
 
 }  // namespace tch

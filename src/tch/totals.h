@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class Session;
+class Frm7tch;
 
 namespace tch {
 
@@ -16,6 +17,6 @@ struct Totals {
 Totals totals(const Session& s);
 
 // Caption "TchAll  <all> 1P <finals>" and the Rounds column.
-void showTotalsAndRounds(Session& s);
+void showTotalsAndRounds(Session& s, Frm7tch& w);
 
 }  // namespace tch

@@ -135,13 +135,13 @@ void bookAlternationRow(Session& s, Frm7tch& w, int row, const Recent& h) {
     store(s.st, n, f);
 
     paint(label, p);
-    put(w.Text1[b.cwin], before.cwin, f.cwin);
-    put(w.Text1[b.cwMin], before.cwMin, f.cwMin);
-    put(w.Text1[b.bb], before.bb, f.bb);
-    put(w.Text1[b.bbMx], before.bbMx, f.bbMx);
-    put(w.Text1[b.cntW], before.cntW, f.cntW);
-    put(w.Text1[b.cntL], before.cntL, f.cntL);
-    put(w.Text1[b.lossRun], before.lossRun, f.lossRun);
+    put(w.Text1, b.cwin, before.cwin, f.cwin);
+    put(w.Text1, b.cwMin, before.cwMin, f.cwMin);
+    put(w.Text1, b.bb, before.bb, f.bb);
+    put(w.Text1, b.bbMx, before.bbMx, f.bbMx);
+    put(w.Text1, b.cntW, before.cntW, f.cntW);
+    put(w.Text1, b.cntL, before.cntL, f.cntL);
+    put(w.Text1, b.lossRun, before.lossRun, f.lossRun);
 }
 
 void bookSwitchRow(Session& s, Frm7tch& w) {

@@ -50,6 +50,9 @@ inline void paint(forms::Control& label, Paint p) {
     if (p == Paint::Bet) label.setForeColor(Bet);
     else if (p == Paint::Idle) label.setForeColor(Idle);
 }
+inline void paint(const forms::ControlArray& labels, int i, Paint p) {
+    if (p != Paint::None) paint(labels[i], p);
+}
 
 // Optional "-" and at most nine digits: a whole number the boxes' limits may hold; nullopt for
 // anything else ("", "abc", "2,5", a number beyond 32 bits).
@@ -77,9 +80,9 @@ struct Recent {
     int spin() const { return row[1]; }
 };
 
-// A figure into its box only when it changed since the box last showed it.
-inline void put(forms::Control& box, int64_t before, int64_t after) {
-    if (before != after) box.setNumber(after);
+// A figure into box i only when it changed since the box last showed it.
+inline void put(const forms::ControlArray& boxes, int i, int64_t before, int64_t after) {
+    if (before != after) boxes[i].setNumber(after);
 }
 
 // True when the box already shows v as the one conversion writes it ("-5", "0", "12").

@@ -252,17 +252,17 @@ void bookDerivedRow(Session& s, Frm7tch& w, int row, const Recent& h) {
     store(s.st, row, f, derived);
 
     paint(label, p);
-    put(w.Text1[b.cwin], before.cwin, f.cwin);
-    put(w.Text1[b.cwMin], before.cwMin, f.cwMin);
-    put(w.Text1[b.bb], before.bb, f.bb);
-    put(w.Text1[b.bbMx], before.bbMx, f.bbMx);
-    put(w.Text1[b.cntW], before.cntW, f.cntW);
-    put(w.Text1[b.cntL], before.cntL, f.cntL);
+    put(w.Text1, b.cwin, before.cwin, f.cwin);
+    put(w.Text1, b.cwMin, before.cwMin, f.cwMin);
+    put(w.Text1, b.bb, before.bb, f.bb);
+    put(w.Text1, b.bbMx, before.bbMx, f.bbMx);
+    put(w.Text1, b.cntW, before.cntW, f.cntW);
+    put(w.Text1, b.cntL, before.cntL, f.cntL);
     // The design caption "-" gives way to the numbers on the first spin.
     bool renumbered = false;
     for (size_t i = 0; i < static_cast<size_t>(r.n); ++i) renumbered = renumbered || f.nums[i] != before.nums[i];
     if ((derived && renumbered) || label.caption() == "-") label.setCaption(captionOf(s.st, row));
-    if (b.extra >= 0) put(w.Text1[b.extra], before.extra, f.extra);
+    if (b.extra >= 0) put(w.Text1, b.extra, before.extra, f.extra);
     if (!f.idle) show(w.Text1[b.betsLeft], *limit - f.step);
 }
 

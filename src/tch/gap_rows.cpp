@@ -107,13 +107,13 @@ void bookGapRow(Session& s, Frm7tch& w, int row, const Recent& h, std::optional<
     countMax.set(f.countMax);
     st.*n.betting = f.betting;
 
-    paint(w.Label1[b.label], p);
-    put(w.Text1[b.cwin], before.cwin, f.cwin);
-    put(w.Text1[b.cwMin], before.cwMin, f.cwMin);
-    put(w.Text1[b.count], before.count, f.count);
-    put(w.Text1[b.bb], before.bb, f.bb);
-    put(w.Text1[b.bbMx], before.bbMx, f.bbMx);
-    put(w.Text1[b.countMax], before.countMax, f.countMax);
+    paint(w.Label1, b.label, p);
+    put(w.Text1, b.cwin, before.cwin, f.cwin);
+    put(w.Text1, b.cwMin, before.cwMin, f.cwMin);
+    put(w.Text1, b.count, before.count, f.count);
+    put(w.Text1, b.bb, before.bb, f.bb);
+    put(w.Text1, b.bbMx, before.bbMx, f.bbMx);
+    put(w.Text1, b.countMax, before.countMax, f.countMax);
 }
 
 }  // namespace tch

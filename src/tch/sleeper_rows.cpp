@@ -172,16 +172,15 @@ void bookSleeperRow(Session& s, Frm7tch& w, int row, int spin, const SleeperLimi
     const Paint p = sleeperSpin(r, f, spin, lim);
     refs.store(f);
 
-    auto& label = w.Label1[b.label];
-    paint(label, p);
+    paint(w.Label1, b.label, p);
     // CntW and CntL never move, so their boxes keep the "0" they show.
-    put(w.Text1[b.cwin], before.cwin, f.cwin);
-    put(w.Text1[b.cwMin], before.cwMin, f.cwMin);
-    put(w.Text1[b.bb], before.bb, f.bb);
-    put(w.Text1[b.bbMx], before.bbMx, f.bbMx);
-    put(w.Text1[b.sleep], before.sleep, f.sleep);
+    put(w.Text1, b.cwin, before.cwin, f.cwin);
+    put(w.Text1, b.cwMin, before.cwMin, f.cwMin);
+    put(w.Text1, b.bb, before.bb, f.bb);
+    put(w.Text1, b.bbMx, before.bbMx, f.bbMx);
+    put(w.Text1, b.sleep, before.sleep, f.sleep);
     if (b.highlight) w.Text1[b.sleep].setBackColor(lim.sleep && f.sleep > *lim.sleep ? Bet : forms::colors::Black);
-    if (!r.wideCaption.empty()) label.setCaption(playsWide(r, f.step, lim) ? r.wideCaption : r.caption);
+    if (!r.wideCaption.empty()) w.Label1[b.label].setCaption(playsWide(r, f.step, lim) ? r.wideCaption : r.caption);
 }
 
 }  // namespace tch

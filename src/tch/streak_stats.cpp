@@ -53,7 +53,7 @@ void bookStreakStatistics(Session& s) {
     st.i_20thmax_3 = records[2];
 
     auto& help = s.frm5help();
-    for (size_t k = 0; k < 3; ++k) put(help.Text1[18 + static_cast<int>(k)], before[k], records[k]);
+    for (size_t k = 0; k < 3; ++k) put(help.Text1, 18 + static_cast<int>(k), before[k], records[k]);
 
     // The record lives in its box, which the player may overwrite; text that is no number stops it.
     auto& current = help.Text1[17];

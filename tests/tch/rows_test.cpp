@@ -51,6 +51,8 @@ TEST(SleeperEngine, OneSpinOnOneRow) {
               {-5, -5, 1, 6, 1, 11, 11}, Paint::None},
              {"widening step not read keeps the core", SectorTwo, {0, 0, 1, 120, 1, 10, 10}, {2, 200, none}, 16,
               {-3, -3, 0, 121, 1, 11, 11}, Paint::None},
+             {"ladder limit not read keeps the ladder", SectorTwo, {0, 0, 1, 4, 1, 10, 10}, {2, none, 99}, 1,
+              {-3, -3, 1, 5, 1, 11, 11}, Paint::None},
              {"core past the ladder limit", SectorOne, {0, 0, 1, 4, 1, 10, 10}, {2, 5, 99}, 1,
               {-2, -2, 1, 5, 1, 11, 11}, Paint::None},
          }) {

@@ -38,15 +38,17 @@ struct TchBoardState {
     int64_t l_cwin2217 = 0, l_mincw2217 = 0, i_bbet2217 = 1, i_cnt2217 = 100, i_bbmax2217 = 0, l_cntw2217 = 0,
             l_cntl2217 = 0;
     Var i_cntnon2217;
-    // Row "7,17,27" keeps some fields as plain integers.
+    // Row "7,17,27" keeps its sleep counter as a plain number that starts at 0.
     int64_t l_cwin2218 = 0, i_bbet2218 = 1, l_cntw2218 = 0;
-    int32_t l_mincw2218 = 0, i_cnt2218 = 100, i_bbmax2218 = 0, l_cntl2218 = 0, i_cntnon2218 = 0;
+    int64_t l_mincw2218 = 0, i_cnt2218 = 100, i_bbmax2218 = 0, l_cntl2218 = 0, i_cntnon2218 = 0;
 
     // Derived-number rows 6, 7, 8: step 100 is idle; b_b is set by a hit for the rest of the spin.
     int64_t l_cwin226 = 0, l_mincw226 = 0, i_bbet226 = 1, i_cnt226 = 100, i_bbmax226 = 0, l_cntw226 = 0, l_cntl226 = 0;
     int64_t l_cwin227 = 0, l_mincw227 = 0, i_bbet227 = 1, i_cnt227 = 100, i_bbmax227 = 0, l_cntw227 = 0, l_cntl227 = 0;
     int64_t l_cwin228 = 0, l_mincw228 = 0, i_bbet228 = 1, i_cnt228 = 100, i_bbmax228 = 0, l_cntw228 = 0, l_cntl228 = 0;
     bool b_b226 = false, b_b227 = false, b_b228 = false;
+    // Idle rows: the step 100 alone cannot tell idle from a long run once a limit passes 100.
+    bool b_idle226 = true, b_idle227 = true, b_idle228 = true;
     int64_t no61 = -1, no62 = -1;
     Var no63;
     int64_t no7 = -1, no8 = -1;
@@ -65,7 +67,7 @@ struct TchBoardState {
     int64_t i_bbet2213 = 1, i_cnt2213 = 0;
 
     // Gap rows N-X-N (blocks 20, 28 to 31): cwin, cwMin, bb, bbMx, count, countMax, betting.
-    int32_t GapRow77Cwin = 0;
+    int64_t GapRow77Cwin = 0;
     int64_t l_cwin30min = 0, i_bbet30 = 1, i_bbet30max = 0, i_prgcnt30 = 0;
     Var i_prgcnt30max;
     bool b_pattern30 = false;
@@ -79,7 +81,7 @@ struct TchBoardState {
     Var i_prgcnt303max;
     bool b_pattern303 = false;
     int64_t l_cwin304 = 0, i_bbet304 = 1, i_bbet304max = 0, i_prgcnt304 = 0;
-    int32_t l_cwin304min = 0, i_prgcnt304max = 0;
+    int64_t l_cwin304min = 0, i_prgcnt304max = 0;
     bool b_pattern304 = false;
 
     // Wheel-sector row 1 ("22,29"); rows 2 to 7 use index r - 1 of the six tables below.
@@ -87,24 +89,26 @@ struct TchBoardState {
     Var i_cntnon2219;
     bool b_b2219 = false;
     // Indexed 1 to 12 (entry 0 unused).
-    std::array<int32_t, 13> SectorCwin{};
-    std::array<int32_t, 13> SectorCwMin{};
-    std::array<int32_t, 13> SectorBb{0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-    std::array<int32_t, 13> SectorBbMx{};
-    std::array<int32_t, 13> SectorStep{};
-    std::array<int32_t, 13> SectorSleep{};
+    std::array<int64_t, 13> SectorCwin{};
+    std::array<int64_t, 13> SectorCwMin{};
+    std::array<int64_t, 13> SectorBb{0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    std::array<int64_t, 13> SectorBbMx{};
+    std::array<int64_t, 13> SectorStep{};
+    std::array<int64_t, 13> SectorSleep{};
 
     // Longest sleep per row with a "Rounds" box: slots 0-10 standard rows, 11-17 sector rows.
-    std::array<int32_t, 18> MaxSleepTable{};
+    std::array<int64_t, 18> MaxSleepTable{};
+    // What the Rounds boxes show, so that a box is written only when its slot moved.
+    std::array<int64_t, 18> RoundsShown{};
 
     // Column streak statistics.
     Var i_20th_1, i_20th_2;
-    int32_t i_20th_3 = 0;
+    int64_t i_20th_3 = 0;
     int64_t i_20thmax_1 = 0, i_20thmax_2 = 0, i_20thmax_3 = 0;
 
     // The totals of the window caption, rewritten every spin.
     Var l_totcw2208;
-    int32_t l_totcw2218 = 0;
+    int64_t l_totcw2218 = 0;
 
     // Set at start-up; no row reads them.
     int64_t i1b = 1, i2b = 1, i3b = 1, i4b = 1, i5b = 1, i6b = 1, i7b = 1, i8b = 1;

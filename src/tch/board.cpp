@@ -1,9 +1,60 @@
 #include "tch/board.h"
 
+#include "panels/frm7tch.h"
+#include "shell/frm1basic.h"
 #include "shell/session.h"
+#include "tch/alternation_rows.h"
+#include "tch/common.h"
+#include "tch/derived_rows.h"
+#include "tch/gap_rows.h"
+#include "tch/sleeper_rows.h"
+#include "tch/streak_stats.h"
+#include "tch/totals.h"
 
 namespace tch {
 
-void Command8_Click(Session&) {}
+namespace {
+
+// History rows 1..5 and 12 as the rows read them; nullopt while row 1 holds no spin.
+std::optional<Recent> recent(const Frm1basic& f) {
+    Recent h;
+    for (size_t k = 1; k < h.row.size(); ++k) {
+        const std::string& t = f.Text1[static_cast<int>(k)].text();
+        if (t.empty()) break;
+        auto v = wholeNumber(t);
+        if (!v || *v < 0 || *v > 36) break;
+        h.row[k] = static_cast<int>(*v);
+    }
+    if (h.row[1] < 0) return std::nullopt;
+    h.row12 = !f.Text1[12].text().empty();
+    return h;
+}
+
+}  // namespace
+
+// The rows in their fixed order; the totals see blocks 1 to 18 of this spin, the sector rows'
+// Rounds boxes the sleeps as they stood before this spin.
+void Command8_Click(Session& s) {
+    const auto h = recent(s.frm1basic());
+    if (!h) return;  // no spin in the history yet
+    const int n = h->spin();
+    auto& w = s.frm7tch();
+    auto standard = [&](int row) { bookSleeperRow(s, w, row, n, sleeperLimits(w, row)); };
+
+    for (int row = 0; row < 5; ++row) standard(row);                                    // 1-5
+    for (int row = 0; row < DerivedRowCount; ++row) bookDerivedRow(s, w, row, *h);      // 6-8
+    standard(5);                                                                         // 9
+    for (int row = 0; row < AlternationRowCount; ++row) bookAlternationRow(s, w, row, *h);  // 10-12
+    bookSwitchRow(s, w);                                                                 // 13
+    for (int row = 6; row < FirstSectorRow; ++row) standard(row);                        // 14-18
+    showTotalsAndRounds(s, w);                                                           // 19
+
+    const auto gap = gapLimit(w);
+    bookGapRow(s, w, 0, *h, gap);                                                        // 20
+    const SleeperLimits sectors = sleeperLimits(w, FirstSectorRow);
+    for (int row = FirstSectorRow; row < SleeperRowCount; ++row) bookSleeperRow(s, w, row, n, sectors);  // 21-27
+    for (int row = 1; row < GapRowCount; ++row) bookGapRow(s, w, row, *h, gap);         // 28-31
+    bookStreakStatistics(s);                                                             // 32
+}
 
 }  // namespace tch

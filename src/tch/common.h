@@ -1,0 +1,116 @@
+// What every row family of the TCh board shares: number groups as bit sets, the label colours
+// that carry a row's state, the limit boxes read as whole numbers, and box writes that only
+// touch a box whose figure changed.
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "forms/convert.h"
+#include "forms/form.h"
+
+namespace tch {
+
+// Bit n set: the number n is in the group.
+using Group = uint64_t;
+
+// The group a caption names ("5,15,25,35"); the caption and the group can never disagree.
+constexpr Group groupOf(std::string_view caption) {
+    Group g = 0;
+    int n = 0;
+    bool any = false;
+    for (char c : caption) {
+        if (c >= '0' && c <= '9') {
+            n = n * 10 + (c - '0');
+            any = true;
+        } else if (any) {
+            g |= Group{1} << n;
+            n = 0;
+            any = false;
+        }
+    }
+    if (any) g |= Group{1} << n;
+    return g;
+}
+
+constexpr int sizeOf(Group g) { return std::popcount(g); }
+
+constexpr bool holds(Group g, int64_t n) { return n >= 0 && n <= 36 && ((g >> n) & 1) != 0; }
+
+inline constexpr forms::Color Bet = 0x00C000;   // caption label: bet the row now
+inline constexpr forms::Color Idle = 0xFFFFFF;  // caption label: not betting
+
+// What a row's step asks of its caption label.
+enum class Paint { None, Bet, Idle };
+
+inline void paint(forms::Control& label, Paint p) {
+    if (p == Paint::Bet) label.setForeColor(Bet);
+    else if (p == Paint::Idle) label.setForeColor(Idle);
+}
+inline void paint(const forms::ControlArray& labels, int i, Paint p) {
+    if (p != Paint::None) paint(labels[i], p);
+}
+
+// Optional "-" and at most nine digits: a whole number the boxes' limits may hold; nullopt for
+// anything else ("", "abc", "2,5", a number beyond 32 bits).
+constexpr std::optional<int64_t> wholeNumber(std::string_view t) {
+    const size_t first = !t.empty() && t[0] == '-' ? 1 : 0;
+    if (t.size() == first || t.size() - first > 9) return std::nullopt;
+    int64_t v = 0;
+    for (size_t i = first; i < t.size(); ++i) {
+        const unsigned d = static_cast<unsigned char>(t[i]) - static_cast<unsigned>('0');
+        if (d > 9) return std::nullopt;
+        v = v * 10 + d;
+    }
+    return first ? -v : v;
+}
+static_assert(wholeNumber("70") == 70 && wholeNumber("-3") == -3 && wholeNumber("007") == 7);
+static_assert(!wholeNumber("") && !wholeNumber("-") && !wholeNumber("2,5") && !wholeNumber("1234567890"));
+
+inline std::optional<int64_t> wholeLimit(const forms::Control& box) { return wholeNumber(box.text()); }
+
+// The history rows the board reads, converted once per spin: rows 1..5 as numbers (-1 while a
+// row holds no spin), and whether row 12 holds one.
+struct Recent {
+    std::array<int, 6> row{-1, -1, -1, -1, -1, -1};  // index 0 unused
+    bool row12 = false;
+    int spin() const { return row[1]; }
+};
+
+// A figure into box i only when it changed since the box last showed it.
+inline void put(const forms::ControlArray& boxes, int i, int64_t before, int64_t after) {
+    if (before != after) boxes[i].setNumber(after);
+}
+
+// True when the box already shows v as the one conversion writes it ("-5", "0", "12").
+inline bool shows(std::string_view t, int64_t v) {
+    if (t.empty() || t.size() > 20) return false;
+    size_t i = 0;
+    bool neg = t[0] == '-';
+    if (neg) {
+        if (v >= 0 || t.size() == 1) return false;
+        i = 1;
+    } else if (v < 0) {
+        return false;
+    }
+    if (t[i] == '0' && t.size() > i + 1) return false;
+    uint64_t mag = neg ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
+    uint64_t got = 0;
+    for (; i < t.size(); ++i) {
+        unsigned d = static_cast<unsigned char>(t[i]) - '0';
+        if (d > 9) return false;
+        if (got > (UINT64_MAX - d) / 10) return false;
+        got = got * 10 + d;
+    }
+    return got == mag && !(neg && mag == 0);
+}
+
+// For boxes whose last figure is kept nowhere else.
+inline void show(forms::Control& box, int64_t v) {
+    if (!shows(box.text(), v)) box.setNumber(v);
+}
+
+}  // namespace tch

@@ -29,13 +29,36 @@ void Control::markDirty() {
 void Control::setText(std::string_view t) {
     if (t == text_) return;
     text_.assign(t);
+    cached_ = Cached::None;
     markDirty();
     if (onChange) onChange();
 }
 
-void Control::setNumber(int64_t v) { setText(numText(v)); }
+void Control::setFormatted(const char* p, size_t n) {
+    // The cache is set before the change handler runs: a handler that rewrites the box clears it.
+    if (std::string_view(p, n) == text_) return;
+    text_.assign(p, n);
+    markDirty();
+    if (onChange) onChange();
+}
 
-void Control::setNumber(double v) { setText(numText(v)); }
+void Control::setNumber(int64_t v) {
+    if (cached_ == Cached::Int && cachedInt_ == v) return;
+    char buf[NumTextMax];
+    const size_t n = numTextTo(buf, v);
+    cached_ = Cached::Int;
+    cachedInt_ = v;
+    setFormatted(buf, n);
+}
+
+void Control::setNumber(double v) {
+    if (cached_ == Cached::Real && cachedReal_ == v) return;  // NaN never matches: formatted again
+    char buf[NumTextMax];
+    const size_t n = numTextTo(buf, v);
+    cached_ = Cached::Real;
+    cachedReal_ = v;
+    setFormatted(buf, n);
+}
 
 void Control::setForeColor(Color c) {
     if (c == fore_) return;
@@ -174,6 +197,7 @@ void Control::setFocus() { form_.setFocus(this); }
 
 Control& Control::design(std::string t) {
     text_ = std::move(t);
+    cached_ = Cached::None;
     return *this;
 }
 
@@ -271,9 +295,14 @@ void Form::setFocus(Control* c) {
 
 std::vector<Control*> Form::takeDirty() {
     std::vector<Control*> out;
-    out.swap(dirty_);
-    for (Control* c : out) c->clearDirty();
+    takeDirty(out);
     return out;
+}
+
+void Form::takeDirty(std::vector<Control*>& out) {
+    out.assign(dirty_.begin(), dirty_.end());
+    dirty_.clear();
+    for (Control* c : out) c->clearDirty();
 }
 
 ControlArray& Form::makeArray(Kind kind, std::string name) {

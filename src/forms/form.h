@@ -132,6 +132,7 @@ public:
 
 private:
     void markDirty();
+    void setFormatted(const char* p, size_t n);
 
     Form& form_;
     Kind kind_;
@@ -155,6 +156,11 @@ private:
     int style_ = 0;
     std::string parent_;
     bool dirty_ = false;
+    // The number the text was last written from, so an unchanged figure is not formatted again.
+    enum class Cached : uint8_t { None, Int, Real };
+    Cached cached_ = Cached::None;
+    int64_t cachedInt_ = 0;
+    double cachedReal_ = 0;
 };
 
 // An indexed control array; indexes may have gaps.
@@ -221,8 +227,10 @@ public:
     Control* focus() const { return focus_; }
     void setFocus(Control* c);
 
-    // What changed since the view last looked.
+    // What changed since the view last looked. The form keeps its list's capacity, so a spin
+    // that marks a thousand controls does not grow it again after every repaint.
     std::vector<Control*> takeDirty();
+    void takeDirty(std::vector<Control*>& out);  // into the caller's buffer, which is replaced
     bool frameDirty() const { return frameDirty_; }
     void clearFrameDirty() { frameDirty_ = false; }
     bool focusDirty() const { return focusDirty_; }

@@ -3,6 +3,7 @@
 #include "passes/first/first_pass.h"
 #include "shell/entry.h"
 #include "shell/menus.h"
+#include "shell/reset.h"
 #include "shell/selftest.h"
 #include "shell/session.h"
 #include "shell/startup.h"
@@ -105,6 +106,7 @@ void attachFrm1basic(Session& s, Frm1basic& f) {
     }
     f.Text5.onChange = [&s] { shell::Text5_Change(s); };
     f.Command1.onClick = [&s] { passes::Command1_Click(s); };
+    f.Command2.onClick = [&s] { shell::Command2_Click(s); };
     f.Command3.onClick = [&s] { shell::Command3_Click(s); };
     shell::wireMenusAndSwitches(s, f);
 

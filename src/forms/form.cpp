@@ -26,8 +26,21 @@ void Control::markDirty() {
     }
 }
 
+namespace {
+
+// Most texts are a few characters: compare them in place rather than through a library call.
+inline bool sameText(std::string_view a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    if (a.size() > 16) return a == std::string_view(b);
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
+}  // namespace
+
 void Control::setText(std::string_view t) {
-    if (t == text_) return;
+    if (sameText(t, text_)) return;
     text_.assign(t);
     cached_ = Cached::None;
     markDirty();
@@ -36,7 +49,7 @@ void Control::setText(std::string_view t) {
 
 void Control::setFormatted(const char* p, size_t n) {
     // The cache is set before the change handler runs: a handler that rewrites the box clears it.
-    if (std::string_view(p, n) == text_) return;
+    if (sameText(std::string_view(p, n), text_)) return;
     text_.assign(p, n);
     markDirty();
     if (onChange) onChange();

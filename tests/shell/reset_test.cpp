@@ -186,3 +186,11 @@ TEST(Reset, EverySwitchOnTwiceLeavesWhatOnceDoes) {
     EXPECT_EQ(p.f.Text15[0].text(), "7,9");
     EXPECT_EQ(p.f.Command1.caption(), "Spins: 1");
 }
+
+TEST(Reset, TrendCounterBeyondTheHistoryClearsAllTwentyEightRows) {
+    Played p;
+    p.s.frm2opti().Text1[0].setText("99");
+    p.f.Text1[28].setBackColor(colors::Green);
+    p.f.Command2.click();
+    EXPECT_EQ(p.f.Text1[28].backColor(), 0x80000009u);
+}

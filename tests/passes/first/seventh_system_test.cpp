@@ -83,3 +83,22 @@ TEST(SeventhCore, RecordGrowsWithTheSpinCount) {
     passes::seventh::clearRecord(st, 1'000'000);
     EXPECT_EQ(st.StreetSpinRecord.at(24'999), -1);
 }
+
+TEST(SeventhCore, AHitEndsTheRunOnlyAboveZeroOrBelowTheStopLoss) {
+    struct Case { int64_t cwin; int64_t stopLoss; bool ends; };
+    // A hit on a list of 4 numbers at stake 1 books +32.
+    const Case cases[] = {{-33, -200, false}, {-32, -200, false}, {-31, -200, true},
+                          {-232, -200, false}, {-233, -200, true}};
+    for (const auto& c : cases) {
+        state::Sys7thState st;
+        st.s_bet = "2,3,4,6";
+        st.l_betnbrs = 4;
+        st.l_cwin3 = c.cwin;
+        passes::seventh::step(st, {4, false, 9, c.stopLoss});
+        EXPECT_EQ(st.s_bet.empty(), c.ends) << c.cwin;
+        EXPECT_EQ(st.l_mrbasebet, c.ends ? 1 : 2) << c.cwin;
+        if (!c.ends) {
+            EXPECT_EQ(st.s_bet, "2,3") << c.cwin;
+        }
+    }
+}

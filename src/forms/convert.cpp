@@ -59,8 +59,10 @@ double roundTo(double x, int decimals) {
     if (!std::isfinite(scaled)) return x;
     // Strip representation noise (2.675 is 2.67499999...) before deciding a half.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", scaled);
-    return roundEven(std::strtod(buf, nullptr)) / scale;
+    char* end = std::to_chars(buf, buf + sizeof buf, scaled, std::chars_format::general, 15).ptr;
+    double clean = scaled;
+    std::from_chars(buf, end, clean);
+    return roundEven(clean) / scale;
 }
 
 std::optional<int32_t> toInt(double x) {

@@ -72,3 +72,20 @@ TEST(NumText, EdgeTexts) {
     for (const auto& c : cases) EXPECT_EQ(forms::numText(c.x), c.text) << c.x;
     EXPECT_EQ(forms::numText(int64_t{INT64_MIN}), "-9223372036854775808");
 }
+
+TEST(NumText, RoundingMatchesThePrintfReference) {
+    auto reference = [](double x, int d) {
+        const double scale = std::pow(10.0, d);
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.15g", x * scale);
+        return std::nearbyint(std::strtod(buf, nullptr)) / scale;
+    };
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> value(-10000.0, 10000.0);
+    std::uniform_int_distribution<int> decimals(1, 6);
+    for (int i = 0; i < 500'000; ++i) {
+        const double x = forms::roundTo(value(rng), 7);  // many exact halves after rounding again
+        const int d = decimals(rng);
+        ASSERT_EQ(forms::roundTo(x, d), reference(x, d)) << x << " " << d;
+    }
+}

@@ -114,36 +114,26 @@ TEST(Forms, TimerTicksOnlyWhenEnabledWithInterval) {
     EXPECT_EQ(ticks, 1);
 }
 
-TEST(Forms, NumericWritesFormatOnceAndStillRaiseChanges) {
+TEST(Forms, NumericWritesFormatOnceYetSeeEveryOtherWrite) {
     TestForm f;
     auto& box = f.Text1[2];
     int changes = 0;
-    box.onChange = [&] { ++changes; };
+    box.onChange = [&] {
+        ++changes;
+        if (box.text() == "7") box.setText("seven");  // a handler rewriting the figure
+    };
     box.setNumber(int64_t{12});
     box.setNumber(int64_t{12});
-    box.setNumber(12.0);  // the same text from another kind of number
-    EXPECT_EQ(box.text(), "12");
+    box.setNumber(12.0);
     EXPECT_EQ(changes, 1);
-    box.setNumber(0.5);
-    EXPECT_EQ(box.text(), "0,5");
-    box.setText("typed");    // a text written otherwise forgets the number
-    box.setNumber(0.5);
-    EXPECT_EQ(box.text(), "0,5");
-    EXPECT_EQ(changes, 4);
-    f.takeDirty();
-    box.setNumber(0.5);
-    EXPECT_TRUE(f.takeDirty().empty());
-}
-
-TEST(Forms, HandlerRewritingANumberIsSeenByTheNextNumericWrite) {
-    TestForm f;
-    auto& box = f.Text1[2];
-    box.onChange = [&] { if (box.text() == "7") box.setText("seven"); };
+    box.setText("typed");
+    box.setNumber(int64_t{12});
+    EXPECT_EQ(box.text(), "12");
     box.setNumber(int64_t{7});
-    EXPECT_EQ(box.text(), "seven");
-    box.setNumber(int64_t{7});  // the box no longer shows 7: write it again
-    EXPECT_EQ(box.text(), "seven");
     box.onChange = nullptr;
-    box.setNumber(int64_t{7});
+    box.setNumber(int64_t{7});  // the box shows "seven", not 7: written again
     EXPECT_EQ(box.text(), "7");
+    f.takeDirty();
+    box.setNumber(7.0);
+    EXPECT_TRUE(f.takeDirty().empty());
 }

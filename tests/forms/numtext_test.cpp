@@ -39,13 +39,13 @@ TEST(NumText, MatchesTheReferenceOnMillionsOfValues) {
     for (int i = 0; i < 2'000'000 && mismatches < 5; ++i) {
         double x;
         switch (i % 6) {
-            case 0: x = static_cast<double>(whole(rng)); break;                          // counts, results
-            case 1: x = static_cast<double>(small(rng)) / small(rng); break;              // ratios, averages
-            case 2: x = forms::roundTo(unit(rng) * 1000, decimals(rng)); break;          // rounded figures
-            case 3: x = unit(rng) * std::pow(10.0, power(rng)); break;                   // any magnitude
-            case 4: x = static_cast<double>(whole(rng)) * 1e7 + 0.5; break;              // near the 1e15 edge
-            default: {                                                                   // any finite bits
-                uint64_t bits = rng();
+            case 0: x = static_cast<double>(whole(rng)); break;                  // counts, results
+            case 1: x = static_cast<double>(small(rng)) / small(rng); break;      // ratios, averages
+            case 2: x = forms::roundTo(unit(rng) * 1000, decimals(rng)); break;  // rounded figures
+            case 3: x = unit(rng) * std::pow(10.0, power(rng)); break;           // any magnitude
+            case 4: x = static_cast<double>(whole(rng)) * 1e7 + 0.5; break;      // near the 1e15 edge
+            default: {                                                           // any finite bits
+                const uint64_t bits = rng();
                 std::memcpy(&x, &bits, sizeof x);
                 if (!std::isfinite(x)) x = 1.5;
             }
@@ -62,15 +62,7 @@ TEST(NumText, MatchesTheReferenceOnMillionsOfValues) {
         const int64_t v = any(rng);
         ASSERT_EQ(forms::numText(v), std::to_string(v));
     }
-}
-
-TEST(NumText, EdgeTexts) {
-    struct Case { double x; const char* text; };
-    const Case cases[] = {{-0.0, "0"}, {1e15, "1E+15"}, {-1e15 + 1, "-999999999999999"},
-                          {0.1 + 0.2, "0,3"}, {1.0 / 3, "0,333333333333333"}, {1e-5, "1E-05"},
-                          {123456.5, "123456,5"}, {NAN, "NaN"}, {-INFINITY, "-Inf"}};
-    for (const auto& c : cases) EXPECT_EQ(forms::numText(c.x), c.text) << c.x;
-    EXPECT_EQ(forms::numText(int64_t{INT64_MIN}), "-9223372036854775808");
+    for (double x : {-0.0, 1e15, 1e-5, -1e300, double(NAN), -double(INFINITY)}) EXPECT_EQ(forms::numText(x), referenceText(x));
 }
 
 TEST(NumText, RoundingMatchesThePrintfReference) {

@@ -17,20 +17,19 @@ using settings::Switch;
 
 namespace {
 
-// A session a while into play with every main-window system switched on.
+constexpr forms::Color Unmarked = 0x80000009;
+
+// A session a while into play with every main-window system switched on; the boxes of systems
+// built elsewhere hold figures as if they had played too.
 struct Played {
     Session s{1};
     Frm1basic& f = s.frm1basic();
     Played() {
-        f.Check1.click();
-        f.Check2.click();
-        f.Check3.click();
+        for (auto* c : {&f.Check1, &f.Check2, &f.Check3}) c->click();
         feed(s, {5, 14, 14, 14, 1, 4, 7, 10, 13, 16, 30, 0, 20});
         f.Text1[3].setBackColor(colors::Green);
-        f.Text4[0].setText("L");
         f.Text4[1].setText("-3");
         s.st.l_bbet1 = 4;
-        f.Text11[0].setText("2");
         f.Text11[0].setBackColor(colors::Green);
         f.Text12.setText("1,2,4");
         f.Text10.setVisible(true);
@@ -39,101 +38,81 @@ struct Played {
         s.st.HgfGapRatio[7] = 2.5;
         s.st.IgBetNumbers = {forms::Var(7), forms::Var(-2)};
     }
-    void only(std::initializer_list<Switch> on) {
+    // Only these switches on (main-window ones by their control), then Reset.
+    void reset(std::initializer_list<Switch> options, std::initializer_list<forms::Control*> main = {}) {
+        for (auto* c : {&f.Check1, &f.Check2, &f.Check3}) c->setValue(0);
+        for (auto* c : main) c->setValue(1);
         auto& o = s.frm2opti();
         for (int i = 0; i < settings::SwitchCount; ++i) o.Check2[i].setValue(0);
-        for (Switch w : on) o.Check2[static_cast<int>(w)].setValue(1);
+        for (Switch w : options) o.Check2[static_cast<int>(w)].setValue(1);
+        f.Command2.click();
     }
 };
 
 struct Block {
     const char* name;
-    std::function<void(Played&)> set;     // which switches are on
-    std::function<void(Played&)> cleared;  // what the block clears
-    std::function<void(Played&)> kept;     // what it must leave when its switch is off
+    std::function<void(Played&)> reset;
+    std::function<void(Played&)> cleared;  // with its switch
+    std::function<void(Played&)> kept;     // with no switch at all
 };
-
-void untickMain(Played& p) {
-    for (forms::Control* c : {&p.f.Check1, &p.f.Check2, &p.f.Check3}) c->setValue(0);
-}
+void PrintTo(const Block& b, std::ostream* os) { *os << b.name; }
 
 const Block Blocks[] = {
-    {"general",
-     [](Played& p) { untickMain(p); p.only({Switch::ResetGeneral}); },
+    {"general", [](Played& p) { p.reset({Switch::ResetGeneral}); },
      [](Played& p) {
-         EXPECT_EQ(history(p.s), "");
-         EXPECT_EQ(p.f.Text2[1].text(), "");
-         EXPECT_EQ(p.f.Text3[2].text(), "0");
+         EXPECT_EQ(history(p.s) + p.f.Text2[1].text() + p.f.Text3[2].text(), "0");
          EXPECT_EQ(p.f.Command1.caption(), "Spins: 0");
          EXPECT_EQ(p.f.Text1[3].backColor(), colors::Green);  // the marker keeps its colour
          EXPECT_EQ(p.f.Text9.text(), "-3");                   // the systems keep their results
      },
-     [](Played& p) { EXPECT_EQ(p.f.Text1[1].text(), "20"); }},
-    {"2nd system",
-     [](Played& p) { p.only({}); p.f.Check2.setValue(0); p.f.Check3.setValue(0); p.f.Text5.setText("4"); },
+     [](Played& p) { EXPECT_EQ(history(p.s, 1), "20"); }},
+    {"2nd system", [](Played& p) { p.f.Text5.setText("4"); p.reset({}, {&p.f.Check1}); },
      [](Played& p) {
-         EXPECT_EQ(p.f.Text9.text(), "0");
-         EXPECT_EQ(p.f.Text6.text(), "");
-         EXPECT_EQ(p.f.Text5.text(), "1");
-         EXPECT_EQ(p.f.Text7.text(), "5");
+         EXPECT_EQ(p.f.Text9.text() + p.f.Text6.text() + p.f.Text5.text() + p.f.Text7.text(), "015");
          EXPECT_EQ(p.s.st.l_basebet.value(), 1);
          EXPECT_EQ(p.f.Command1.caption(), "Spins: 0");
          EXPECT_EQ(p.f.Command1.backColor(), colors::Yellow);
          EXPECT_EQ(p.s.st.l_general_cnt.value(), 13);  // only the caption says 0
      },
      [](Played& p) { EXPECT_EQ(p.f.Text9.text(), "-3"); }},
-    {"3rd and 4th",
-     [](Played& p) { untickMain(p); p.only({Switch::Reset3rd, Switch::Reset4th}); },
+    {"3rd and 4th", [](Played& p) { p.reset({Switch::Reset3rd, Switch::Reset4th}); },
      [](Played& p) {
-         EXPECT_FALSE(p.f.Text10.visible());
-         EXPECT_FALSE(p.f.Text8[0].visible());
-         EXPECT_EQ(p.f.Text1[3].backColor(), 0x80000009u);  // rows 1..10 of "Trend counter:"
-         EXPECT_EQ(p.f.Text2[10].backColor(), 0x80000009u);
-         EXPECT_NE(p.f.Text2[11].backColor(), 0x80000009u);
+         EXPECT_FALSE(p.f.Text10.visible() || p.f.Text8[0].visible());
+         EXPECT_EQ(p.f.Text1[3].backColor(), Unmarked);  // rows 1..10 of "Trend counter:"
+         EXPECT_EQ(p.f.Text2[10].backColor(), Unmarked);
+         EXPECT_NE(p.f.Text2[11].backColor(), Unmarked);
      },
      [](Played& p) { EXPECT_TRUE(p.f.Text10.visible()); }},
-    {"1st system",
-     [](Played& p) { p.only({}); p.f.Check1.setValue(0); p.f.Check3.setValue(0); },
+    {"1st system", [](Played& p) { p.reset({}, {&p.f.Check2}); },
      [](Played& p) {
-         EXPECT_EQ(p.f.Text4[0].text(), "");
-         EXPECT_EQ(p.f.Text4[1].text(), "0");
-         EXPECT_EQ(p.f.Text4[2].text(), "1");
+         EXPECT_EQ(p.f.Text4[0].text() + p.f.Text4[1].text() + p.f.Text4[2].text(), "01");
          EXPECT_EQ(p.s.st.l_bbet1, 1);
      },
      [](Played& p) { EXPECT_EQ(p.f.Text4[1].text(), "-3"); }},
-    {"5th and 6th",
-     [](Played& p) { untickMain(p); p.only({Switch::Reset5th, Switch::Reset6th}); },
+    {"5th and 6th", [](Played& p) { p.reset({Switch::Reset5th, Switch::Reset6th}); },
      [](Played& p) {
-         EXPECT_EQ(p.f.Text11[0].text(), "0");
          EXPECT_EQ(p.f.Text11[0].backColor(), colors::Black);
          EXPECT_EQ(p.f.Text12.text(), "wait");
-         for (int i = 0; i < 3; ++i) EXPECT_EQ(p.f.Text13[i].text(), "0");
+         EXPECT_EQ(p.f.Text13[0].text() + p.f.Text13[2].text() + p.f.Text14.text(), "00");
          EXPECT_EQ(p.f.Text13[1].backColor(), colors::ButtonText);
-         EXPECT_EQ(p.f.Text14.text(), "");
      },
      [](Played& p) { EXPECT_EQ(p.f.Text12.text(), "1,2,4"); }},
-    {"7th system",
-     [](Played& p) { p.only({}); p.f.Check1.setValue(0); p.f.Check2.setValue(0); },
+    {"7th system", [](Played& p) { p.reset({}, {&p.f.Check3}); },
      [](Played& p) {
-         EXPECT_EQ(p.f.Text15[0].text(), "");
-         EXPECT_EQ(p.f.Text15[1].text(), "1");
-         EXPECT_EQ(p.f.Text15[2].text(), "0");
+         EXPECT_EQ(p.f.Text15[0].text() + p.f.Text15[1].text() + p.f.Text15[2].text(), "10");
          EXPECT_EQ(p.s.st.l_betnbrs, 0);
          EXPECT_EQ(p.s.st.StreetSpinRecord[0], -1);
      },
      [](Played& p) { EXPECT_EQ(p.f.Text15[2].text(), "16"); }},
-    {"HGF and 9th",
-     [](Played& p) { untickMain(p); p.only({Switch::Reset8th, Switch::NinthActive}); },
+    {"HGF and 9th", [](Played& p) { p.reset({Switch::Reset8th, Switch::NinthActive}); },
      [](Played& p) {
          EXPECT_EQ(p.s.frm3hgf().Text1[7].text(), "0");
-         EXPECT_EQ(p.s.st.HgfGapRatio[7], 0);
+         EXPECT_EQ(p.s.st.HgfGapRatio[7], 0);  // every per-number table, ratios included
          EXPECT_EQ(p.s.st.l_general_cnt2, 0);
-         EXPECT_EQ(p.s.frm3hgf().Text3[1].text(), "wait");
+         EXPECT_EQ(p.s.frm3hgf().Text3[1].text(), "wait");  // its design text: no bet shown
      },
      [](Played& p) { EXPECT_EQ(p.s.frm3hgf().Text3[1].text(), "2"); }},
 };
-
-void PrintTo(const Block& b, std::ostream* os) { *os << b.name; }
 
 class ResetBlocks : public ::testing::TestWithParam<Block> {};
 
@@ -141,14 +120,10 @@ class ResetBlocks : public ::testing::TestWithParam<Block> {};
 
 TEST_P(ResetBlocks, EachSwitchClearsItsBlockAlone) {
     Played p;
-    GetParam().set(p);
-    p.f.Command2.click();
+    GetParam().reset(p);
     GetParam().cleared(p);
-    // Without the switch the block's state stays.
     Played q;
-    untickMain(q);
-    q.only({});
-    q.f.Command2.click();
+    q.reset({});
     GetParam().kept(q);
 }
 
@@ -156,15 +131,13 @@ INSTANTIATE_TEST_SUITE_P(Switches, ResetBlocks, ::testing::ValuesIn(Blocks));
 
 TEST(Reset, LastBlockRunsWithoutASwitch) {
     Played p;
-    untickMain(p);
-    p.only({});
-    p.f.Command2.click();
+    p.reset({});
     auto& f = p.f;
     EXPECT_EQ(f.Text8[2].text() + f.Text8[3].text() + f.Text8[1].text(), "10");
     EXPECT_EQ(f.Label5[1].caption(), "");
     EXPECT_EQ(f.Label5[1].backColor(), colors::White);
     EXPECT_EQ(f.Label10[0].caption(), "1");
-    EXPECT_EQ(p.s.st.IgBetNumbers.size(), 1u);
+    ASSERT_EQ(p.s.st.IgBetNumbers.size(), 1u);
     EXPECT_EQ(p.s.st.IgBetNumbers[0].value(), -2);  // the end mark, as at start
     EXPECT_EQ(p.s.frm7tch().Text1[197].text(), "1");
     EXPECT_EQ(p.s.frm6fast().Text4[69].text(), "1");
@@ -181,8 +154,7 @@ TEST(Reset, EverySwitchOnTwiceLeavesWhatOnceDoes) {
     const std::string once = snapshot();
     p.f.Command2.click();
     EXPECT_EQ(snapshot(), once);
-    // The next spins start from an empty history: the 7th system starts a run on the first.
-    feed(p.s, {8});
+    feed(p.s, {8});  // an empty history: the 7th system starts a run on the first spin
     EXPECT_EQ(p.f.Text15[0].text(), "7,9");
     EXPECT_EQ(p.f.Command1.caption(), "Spins: 1");
 }
@@ -192,5 +164,5 @@ TEST(Reset, TrendCounterBeyondTheHistoryClearsAllTwentyEightRows) {
     p.s.frm2opti().Text1[0].setText("99");
     p.f.Text1[28].setBackColor(colors::Green);
     p.f.Command2.click();
-    EXPECT_EQ(p.f.Text1[28].backColor(), 0x80000009u);
+    EXPECT_EQ(p.f.Text1[28].backColor(), Unmarked);
 }

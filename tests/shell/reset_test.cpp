@@ -37,6 +37,7 @@ struct Played {
         s.frm3hgf().Text3[1].setText("2");
         s.st.HgfGapRatio[7] = 2.5;
         s.st.IgBetNumbers = {forms::Var(7), forms::Var(-2)};
+        s.frm6fast().Text4[71].setText("5");
     }
     // Only these switches on (main-window ones by their control), then Reset.
     void reset(std::initializer_list<Switch> options, std::initializer_list<forms::Control*> main = {}) {
@@ -141,6 +142,7 @@ TEST(Reset, LastBlockRunsWithoutASwitch) {
     EXPECT_EQ(p.s.st.IgBetNumbers[0].value(), -2);  // the end mark, as at start
     EXPECT_EQ(p.s.frm7tch().Text1[197].text(), "1");
     EXPECT_EQ(p.s.frm6fast().Text4[69].text(), "1");
+    EXPECT_EQ(p.s.frm6fast().Text4[71].text(), "5");  // the 25th Twins' result, not a 2NB figure
 }
 
 TEST(Reset, EverySwitchOnTwiceLeavesWhatOnceDoes) {

@@ -102,3 +102,18 @@ TEST(SeventhCore, AHitEndsTheRunOnlyAboveZeroOrBelowTheStopLoss) {
         }
     }
 }
+
+TEST(SeventhCore, OnlyEarlierSpinsCountAsRepeatsAndARunStartBooksNothing) {
+    state::Sys7thState st;
+    st.s_bet = "2,3";
+    st.StreetSpinRecord[2] = 1;  // stale: this spin's own entry, left from before a count reset
+    passes::seventh::step(st, {1, false, 3, -200});
+    EXPECT_FALSE(st.b_exit2);
+    EXPECT_EQ(st.StreetSpinRecord[2], 1);
+
+    state::Sys7thState fresh;
+    fresh.b_exit = false;  // left by a miss before the history was cleared
+    passes::seventh::step(fresh, {8, true, 1, -200});
+    EXPECT_EQ(fresh.s_bet, "7,9");
+    EXPECT_EQ(fresh.l_cwin3, 0);
+}

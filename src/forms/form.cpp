@@ -26,21 +26,7 @@ void Control::markDirty() {
     }
 }
 
-namespace {
-
-// Most texts are a few characters: compare them in place rather than through a library call.
-inline bool sameText(std::string_view a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    if (a.size() > 16) return a == std::string_view(b);
-    for (size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i]) return false;
-    return true;
-}
-
-}  // namespace
-
-void Control::setText(std::string_view t) {
-    if (sameText(t, text_)) return;
+void Control::changeText(std::string_view t) {
     text_.assign(t);
     cached_ = Cached::None;
     markDirty();
@@ -73,14 +59,12 @@ void Control::setNumber(double v) {
     setFormatted(buf, n);
 }
 
-void Control::setForeColor(Color c) {
-    if (c == fore_) return;
+void Control::changeFore(Color c) {
     fore_ = c;
     markDirty();
 }
 
-void Control::setBackColor(Color c) {
-    if (c == back_) return;
+void Control::changeBack(Color c) {
     back_ = c;
     markDirty();
 }

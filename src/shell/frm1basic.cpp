@@ -10,7 +10,6 @@
 #include "shell/session.h"
 #include "shell/startup.h"
 
-using forms::Kind;
 namespace colors = forms::colors;
 
 namespace {

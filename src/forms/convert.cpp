@@ -70,8 +70,10 @@ double roundTo(double x, int decimals) {
     if (!std::isfinite(scaled)) return x;
     // Strip representation noise (2.675 is 2.67499999...) before deciding a half.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", scaled);
-    return roundEven(std::strtod(buf, nullptr)) / scale;
+    char* end = std::to_chars(buf, buf + sizeof buf, scaled, std::chars_format::general, 15).ptr;
+    double clean = scaled;
+    std::from_chars(buf, end, clean);
+    return roundEven(clean) / scale;
 }
 
 std::optional<int32_t> toInt(double x) {
@@ -96,23 +98,38 @@ std::optional<int64_t> toInt64(std::string_view t) {
     return static_cast<int64_t>(r);
 }
 
-std::string numText(int64_t x) { return std::to_string(x); }
+size_t numTextTo(char* out, int64_t x) {
+    return static_cast<size_t>(std::to_chars(out, out + NumTextMax, x).ptr - out);
+}
+
+size_t numTextTo(char* out, double x) {
+    if (x == 0) {  // also folds -0
+        out[0] = '0';
+        return 1;
+    }
+    if (std::isnan(x)) return static_cast<size_t>(std::copy_n("NaN", 3, out) - out);
+    if (std::isinf(x)) {
+        if (x > 0) return static_cast<size_t>(std::copy_n("Inf", 3, out) - out);
+        return static_cast<size_t>(std::copy_n("-Inf", 4, out) - out);
+    }
+    if (x == std::trunc(x) && std::fabs(x) < 1e15) return numTextTo(out, static_cast<int64_t>(x));
+    // 15 significant digits, shortest form: what "%.15G" writes, with the decimal comma.
+    char* end = std::to_chars(out, out + NumTextMax, x, std::chars_format::general, 15).ptr;
+    for (char* p = out; p != end; ++p) {
+        if (*p == '.') *p = ',';
+        else if (*p == 'e') *p = 'E';
+    }
+    return static_cast<size_t>(end - out);
+}
+
+std::string numText(int64_t x) {
+    char buf[NumTextMax];
+    return std::string(buf, numTextTo(buf, x));
+}
 
 std::string numText(double x) {
-    if (x == 0) return "0";  // also folds -0
-    if (std::isnan(x)) return "NaN";
-    if (std::isinf(x)) return x > 0 ? "Inf" : "-Inf";
-    if (x == std::trunc(x) && std::fabs(x) < 1e15) return std::to_string(static_cast<int64_t>(x));
-    // The same digits as printf's %.15G, without its cost: shares and averages are written on
-    // every spin.
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
-    std::string s(buf, r.ptr);
-    for (char& c : s) {
-        if (c == '.') c = ',';
-        else if (c == 'e') c = 'E';
-    }
-    return s;
+    char buf[NumTextMax];
+    return std::string(buf, numTextTo(buf, x));
 }
 
 std::vector<std::string> split(std::string_view t, std::string_view delim) {

@@ -49,6 +49,11 @@ std::optional<int32_t> toInt(double x);
 // digits and no trailing zeros ("0,45", "33,3333333333333").
 std::string numText(double x);
 std::string numText(int64_t x);
+// The same texts written into a caller's buffer of at least NumTextMax characters; returns the
+// length. The spin path formats figures this way without building a string.
+inline constexpr size_t NumTextMax = 32;
+size_t numTextTo(char* out, double x);
+size_t numTextTo(char* out, int64_t x);
 inline std::string numText(int x) { return numText(static_cast<int64_t>(x)); }
 inline std::string numText(long long x) { return numText(static_cast<int64_t>(x)); }
 

@@ -26,16 +26,29 @@ void Control::markDirty() {
     }
 }
 
-void Control::setText(std::string_view t) {
-    if (t == text_) return;
+void Control::changeText(std::string_view t) {
     text_.assign(t);
+    cached_ = Cached::None;
     markDirty();
     if (onChange) onChange();
 }
 
-void Control::setNumber(int64_t v) { setText(numText(v)); }
+void Control::setFormatted(const char* p, size_t n) {
+    // The cache is set before the change handler runs: a handler that rewrites the box clears it.
+    if (sameText(std::string_view(p, n), text_)) return;
+    text_.assign(p, n);
+    markDirty();
+    if (onChange) onChange();
+}
 
-void Control::setNumber(double v) { setText(numText(v)); }
+void Control::setNumber(int64_t v) {
+    if (cached_ == Cached::Int && cachedInt_ == v) return;
+    char buf[NumTextMax];
+    const size_t n = numTextTo(buf, v);
+    cached_ = Cached::Int;
+    cachedInt_ = v;
+    setFormatted(buf, n);
+}
 
 void Control::setLineEnds(LineEnds e) {
     if (e == line_) return;
@@ -61,14 +74,21 @@ void Control::setTransparent(bool t) {
     markDirty();
 }
 
-void Control::setForeColor(Color c) {
-    if (c == fore_) return;
+void Control::setNumber(double v) {
+    if (cached_ == Cached::Real && cachedReal_ == v) return;  // NaN never matches: formatted again
+    char buf[NumTextMax];
+    const size_t n = numTextTo(buf, v);
+    cached_ = Cached::Real;
+    cachedReal_ = v;
+    setFormatted(buf, n);
+}
+
+void Control::changeFore(Color c) {
     fore_ = c;
     markDirty();
 }
 
-void Control::setBackColor(Color c) {
-    if (c == back_) return;
+void Control::changeBack(Color c) {
     back_ = c;
     markDirty();
 }
@@ -198,6 +218,7 @@ void Control::setFocus() { form_.setFocus(this); }
 
 Control& Control::design(std::string t) {
     text_ = std::move(t);
+    cached_ = Cached::None;
     return *this;
 }
 
@@ -311,9 +332,14 @@ void Form::setFocus(Control* c) {
 
 std::vector<Control*> Form::takeDirty() {
     std::vector<Control*> out;
-    out.swap(dirty_);
-    for (Control* c : out) c->clearDirty();
+    takeDirty(out);
     return out;
+}
+
+void Form::takeDirty(std::vector<Control*>& out) {
+    out.assign(dirty_.begin(), dirty_.end());
+    dirty_.clear();
+    for (Control* c : out) c->clearDirty();
 }
 
 ControlArray& Form::makeArray(Kind kind, std::string name) {

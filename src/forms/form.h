@@ -56,7 +56,9 @@ public:
 
     // Text of a text box, caption of every other kind. A change raises onChange at once.
     const std::string& text() const { return text_; }
-    void setText(std::string_view t);
+    void setText(std::string_view t) {
+        if (!sameText(t, text_)) changeText(t);  // equal writes, the common case, cost a compare
+    }
     const std::string& caption() const { return text_; }
     void setCaption(std::string_view t) { setText(t); }
     // A number shown by the one conversion (numText); the spin path's way to write figures.
@@ -65,9 +67,13 @@ public:
     void setNumber(double v);
 
     Color foreColor() const { return fore_; }
-    void setForeColor(Color c);
+    void setForeColor(Color c) {
+        if (c != fore_) changeFore(c);
+    }
     Color backColor() const { return back_; }
-    void setBackColor(Color c);
+    void setBackColor(Color c) {
+        if (c != back_) changeBack(c);
+    }
 
     // Check box: 0 unticked, 1 ticked, 2 greyed. Option button: 0 or 1, exclusive in its group.
     // A change raises onClick, as the runtime did for switches set from code.
@@ -153,6 +159,18 @@ public:
 
 private:
     void markDirty();
+    void setFormatted(const char* p, size_t n);
+    void changeText(std::string_view t);
+    void changeFore(Color c);
+    void changeBack(Color c);
+    // Most texts are a few characters: compare them in place rather than through a library call.
+    static bool sameText(std::string_view a, const std::string& b) {
+        if (a.size() != b.size()) return false;
+        if (a.size() > 16) return a == std::string_view(b);
+        for (size_t i = 0; i < a.size(); ++i)
+            if (a[i] != b[i]) return false;
+        return true;
+    }
 
     Form& form_;
     Kind kind_;
@@ -180,6 +198,11 @@ private:
     int backStyle_ = 0;
     bool transparent_ = false;
     bool dirty_ = false;
+    // The number the text was last written from, so an unchanged figure is not formatted again.
+    enum class Cached : uint8_t { None, Int, Real };
+    Cached cached_ = Cached::None;
+    int64_t cachedInt_ = 0;
+    double cachedReal_ = 0;
 };
 
 // An indexed control array; indexes may have gaps.
@@ -261,8 +284,10 @@ public:
     Control* focus() const { return focus_; }
     void setFocus(Control* c);
 
-    // What changed since the view last looked.
+    // What changed since the view last looked. The form keeps its list's capacity, so a spin
+    // that marks a thousand controls does not grow it again after every repaint.
     std::vector<Control*> takeDirty();
+    void takeDirty(std::vector<Control*>& out);  // into the caller's buffer, which is replaced
     bool frameDirty() const { return frameDirty_; }
     void clearFrameDirty() { frameDirty_ = false; }
     bool focusDirty() const { return focusDirty_; }

@@ -22,19 +22,20 @@ public:
     forms::Control& Check2 = makeControl(forms::Kind::CheckBox, "Check2");
     forms::Control& Check3 = makeControl(forms::Kind::CheckBox, "Check3");
 
-    // System boxes of both passes (advice, stakes, results, counts).
-    forms::ControlArray& Text4 = makeArray(forms::Kind::TextBox, "Text4");    // 1st system
-    forms::Control& Label1 = makeControl(forms::Kind::Label, "Label1");
-    forms::Control& Text6 = makeControl(forms::Kind::TextBox, "Text6");      // 2nd system
-    forms::Control& Text9 = makeControl(forms::Kind::TextBox, "Text9");
-    forms::ControlArray& Text8 = makeArray(forms::Kind::TextBox, "Text8");    // 4th, low/high
-    forms::Control& Text10 = makeControl(forms::Kind::TextBox, "Text10");    // trend marking
-    forms::ControlArray& Label2 = makeArray(forms::Kind::Label, "Label2");
-    forms::ControlArray& Text11 = makeArray(forms::Kind::TextBox, "Text11");  // 5th system
-    forms::Control& Text12 = makeControl(forms::Kind::TextBox, "Text12");
-    forms::ControlArray& Text13 = makeArray(forms::Kind::TextBox, "Text13");  // 6th system
-    forms::Control& Text14 = makeControl(forms::Kind::TextBox, "Text14");
-    forms::ControlArray& Text15 = makeArray(forms::Kind::TextBox, "Text15");  // 7th system
+    // System boxes of both passes (advice, stakes, results, counts), each group in its block.
+    forms::ControlArray& Text4 = makeArray(forms::Kind::TextBox, "Text4");    // 1st: 0, 3 advice, 1 CW1, 2 Bbet
+    forms::Control& Label1 = makeControl(forms::Kind::Label, "Label1");      // 1st system's caption
+    forms::Control& Text6 = makeControl(forms::Kind::TextBox, "Text6");      // 2nd: advice
+    forms::Control& Text9 = makeControl(forms::Kind::TextBox, "Text9");      // 2nd: CW2
+    forms::ControlArray& Text8 = makeArray(forms::Kind::TextBox, "Text8");    // 0 4th; 1 CW9, 2 Badv, 3 Bb
+    forms::Control& Text10 = makeControl(forms::Kind::TextBox, "Text10");    // 3rd: trend progression
+    forms::ControlArray& Label2 = makeArray(forms::Kind::Label, "Label2");    // dozen legends L, H, M
+    forms::ControlArray& Text11 = makeArray(forms::Kind::TextBox, "Text11");  // 5th: counts
+    forms::Control& Text12 = makeControl(forms::Kind::TextBox, "Text12");    // 5th: progression
+    forms::ControlArray& Text13 = makeArray(forms::Kind::TextBox, "Text13");  // 6th: column counts
+    forms::Control& Text14 = makeControl(forms::Kind::TextBox, "Text14");    // 6th: progression
+    forms::ControlArray& Text15 = makeArray(forms::Kind::TextBox, "Text15");  // 7th: 0, 3 list, 1 Bbet, 2 CW7
+    forms::ControlArray& Label8 = makeArray(forms::Kind::Label, "Label8");    // the systems' captions
 
     // "2NB prog" switch (on while its text is green) and its two figures.
     forms::Control& Label9 = makeControl(forms::Kind::Label, "Label9");
@@ -53,6 +54,10 @@ public:
     forms::ControlArray& tch = makeArray(forms::Kind::MenuItem, "tch");
     forms::ControlArray& edge = makeArray(forms::Kind::MenuItem, "edge");
     forms::ControlArray& end = makeArray(forms::Kind::MenuItem, "end");
+
+    // The blocks' frames and the captions above the boxes; nothing reads them.
+    forms::ControlArray& Frame1 = makeArray(forms::Kind::Frame, "Frame1");
+    forms::ControlArray& Label3 = makeArray(forms::Kind::Label, "Label3");
 
     forms::Control& SpinEntryBox() const { return Text1[0]; }
 };

@@ -116,7 +116,7 @@ struct Sys9thState {
 // Even-chance low/high doubling; l_bb takes "Multiplicator:" at start-up.
 struct EvenChanceDoublingState {
     int64_t l_bb = 1;
-    int32_t l_cwin5 = 0;
+    int64_t l_cwin5 = 0;  // 64-bit: the doubling saturates instead of overflowing
 };
 
 // "11th Sixth"; the tables are indexed by six-line, 6 for zero.

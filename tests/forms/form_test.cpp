@@ -113,3 +113,27 @@ TEST(Forms, TimerTicksOnlyWhenEnabledWithInterval) {
     f.Tmr.tick();
     EXPECT_EQ(ticks, 1);
 }
+
+TEST(Forms, NumericWritesFormatOnceYetSeeEveryOtherWrite) {
+    TestForm f;
+    auto& box = f.Text1[2];
+    int changes = 0;
+    box.onChange = [&] {
+        ++changes;
+        if (box.text() == "7") box.setText("seven");  // a handler rewriting the figure
+    };
+    box.setNumber(int64_t{12});
+    box.setNumber(int64_t{12});
+    box.setNumber(12.0);
+    EXPECT_EQ(changes, 1);
+    box.setText("typed");
+    box.setNumber(int64_t{12});
+    EXPECT_EQ(box.text(), "12");
+    box.setNumber(int64_t{7});
+    box.onChange = nullptr;
+    box.setNumber(int64_t{7});  // the box shows "seven", not 7: written again
+    EXPECT_EQ(box.text(), "7");
+    f.takeDirty();
+    box.setNumber(7.0);
+    EXPECT_TRUE(f.takeDirty().empty());
+}

@@ -7,10 +7,11 @@ bash scripts/deps.sh
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+source scripts/config.sh
+configure_release
 cmake --build build/release -j"$jobs"
 
-cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DADVISOR_SANITIZE=ON -DADVISOR_BENCH=OFF >/dev/null
+configure_sanitize
 cmake --build build/sanitize -j"$jobs"
 
 ./build/release/advisor_bench --benchmark_min_time=0.1

@@ -83,16 +83,13 @@ void applyTextBox(const forms::Control& c, QLineEdit* e) {
 void applyLabel(const forms::Control& c, QLabel* l) {
     l->setText(QString::fromStdString(c.caption()));
     l->setAlignment(horizontal(c.alignment()) | Qt::AlignVCenter);
-    // A switch is framed like a key, with a heavier frame while it is on; the text colour alone
-    // is easy to misread on a dark ground.
-    const bool isSwitch = c.onClick && c.borderStyle() == 0;
-    if (isSwitch) {
-        l->setFrameStyle(QFrame::Box | QFrame::Plain);
-        l->setLineWidth(showsOn(c) ? 2 : 1);
-    } else {
+    // A switch looks like a key, pressed in while it is on: the text colour alone is easy to
+    // misread on a dark ground. The frame keeps one pixel either way, so the text never moves.
+    if (c.onClick && c.borderStyle() == 0)
+        l->setFrameStyle(QFrame::Panel | (showsOn(c) ? QFrame::Sunken : QFrame::Raised));
+    else
         l->setFrameStyle(c.borderStyle() != 0 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-        l->setLineWidth(1);
-    }
+    l->setLineWidth(1);
 }
 
 void applyButton(const forms::Control& c, QAbstractButton* b) {

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -200,4 +201,49 @@ TEST(PanelView, EndHidesEveryWindow) {
     ASSERT_TRUE(w->isVisible());
     mouse(w->widget(host.panel.Caption), QEvent::MouseButtonPress);
     EXPECT_FALSE(w->isVisible());
+}
+
+namespace {
+
+// A click as the window system delivers it, so Qt moves the focus as it would for a player.
+void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4)); }
+
+// Keys go where the keyboard is, as they would for a player.
+void typeAtFocus(QWidget* window, const char* digits) {
+    QTest::keyClicks(window->focusWidget() ? window->focusWidget() : window, digits);
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Return);
+}
+
+}  // namespace
+
+TEST_F(ViewTest, ClicksLeaveTheKeyboardInTheEntryBox) {
+    auto& f = session.frm1basic();
+    typeAtFocus(window(), "7");
+    ASSERT_EQ(f.Text1[1].text(), "7");
+
+    struct Case {
+        const char* what;
+        forms::Control* target;
+        const char* spin;
+    };
+    const Case cases[] = {
+        {"history row", &f.Text1[1], "5"},
+        {"Reset", &f.Command2, "12"},
+        {"system switch", &f.Check2, "0"},
+        {"Command6", &f.Command6, "36"},
+        {"2NB prog", &f.Label9, "5"},
+    };
+    for (const Case& c : cases) {
+        click(window()->widget(*c.target));
+        typeAtFocus(window(), c.spin);
+        EXPECT_EQ(f.Text1[1].text(), c.spin) << "after a click on " << c.what;
+    }
+}
+
+TEST_F(ViewTest, TabWalksOnlyTheBoxesAPlayerTypesInto) {
+    auto& f = session.frm1basic();
+    auto* entry = widget<QLineEdit>(f.Text1[0]);
+    QWidget* next = entry->nextInFocusChain();
+    while (next != entry && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+    EXPECT_EQ(next, widget<QLineEdit>(f.Text5));  // Bbet, past the history and the buttons
 }

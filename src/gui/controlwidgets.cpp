@@ -83,10 +83,11 @@ void applyTextBox(const forms::Control& c, QLineEdit* e) {
 void applyLabel(const forms::Control& c, QLabel* l) {
     l->setText(QString::fromStdString(c.caption()));
     l->setAlignment(horizontal(c.alignment()) | Qt::AlignVCenter);
-    // A switch looks like a key, pressed in while it is on: the text colour alone is easy to
-    // misread on a dark ground. The frame keeps one pixel either way, so the text never moves.
-    if (c.onClick && c.borderStyle() == 0)
-        l->setFrameStyle(QFrame::Panel | (showsOn(c) ? QFrame::Sunken : QFrame::Raised));
+    // A switch looks like a raised key while off and is outlined in its text colour while on: the
+    // text colour alone is easy to misread on a dark ground. One pixel either way, so the text
+    // never moves.
+    if (c.onClick)
+        l->setFrameStyle(showsOn(c) ? QFrame::Box | QFrame::Plain : QFrame::Panel | QFrame::Raised);
     else
         l->setFrameStyle(c.borderStyle() != 0 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     l->setLineWidth(1);

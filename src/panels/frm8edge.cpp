@@ -160,6 +160,7 @@ int buildGapBoard(Builder& b, Frm8edge& f, int top) {
         sw.setBorderStyle(1);
         sw.setFont(9, true);
     }
+    b.text(l.box(13, 0, 3), "Dozens", 1).setFont(8, true);
     b.family(l, dozens, ranges(3, 12), 16, MaxCol);
 
     // Single numbers rise from left to right over two rows; their boxes run the other way.

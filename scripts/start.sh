@@ -10,7 +10,7 @@ done
 bash scripts/deps.sh
 source scripts/config.sh
 configure_release
-cmake --build build/release -j"$(nproc)" --target roulette-advisor
+cmake --build build/release -j"${ADVISOR_JOBS:-$(nproc)}" --target roulette-advisor
 [ "$build_only" -eq 1 ] && exit 0
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "start.sh: no desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set); the advisor needs one" >&2

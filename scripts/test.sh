@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-jobs="$(nproc)"
+jobs="${ADVISOR_JOBS:-$(nproc)}"
 export QT_QPA_PLATFORM=offscreen
 
 source scripts/config.sh

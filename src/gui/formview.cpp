@@ -68,11 +68,15 @@ void FormView::orderTabStops() {
     for (forms::Control* c : form_.controls()) {
         if (c->kind() != Kind::TextBox || c->locked()) continue;
         const forms::Geometry& g = c->geometry();
+        // The column of the frame the box lies in, else of a frame above or below it.
         int column = g.left;
+        bool inside = false;
         for (forms::Control* fr : frames) {
             const forms::Geometry& h = fr->geometry();
-            if (g.left >= h.left && g.top >= h.top && g.left < h.left + h.width && g.top < h.top + h.height)
-                column = h.left;
+            if (g.left < h.left || g.left >= h.left + h.width) continue;
+            const bool within = g.top >= h.top && g.top < h.top + h.height;
+            if (within || !inside) column = h.left;
+            inside = inside || within;
         }
         stops.push_back({{column, g.top, g.left}, widgets_.at(c)});
     }

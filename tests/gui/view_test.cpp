@@ -12,6 +12,7 @@
 #include "gui/colors.h"
 #include "gui/formview.h"
 #include "gui/view.h"
+#include "settings/frm2opti.h"
 #include "shell/frm1basic.h"
 #include "shell/session.h"
 
@@ -240,10 +241,28 @@ TEST_F(ViewTest, ClicksLeaveTheKeyboardInTheEntryBox) {
     }
 }
 
+namespace {
+
+QWidget* nextTabStop(QWidget* from) {
+    QWidget* next = from->nextInFocusChain();
+    while (next != from && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+    return next;
+}
+
+}  // namespace
+
 TEST_F(ViewTest, TabWalksOnlyTheBoxesAPlayerTypesInto) {
     auto& f = session.frm1basic();
-    auto* entry = widget<QLineEdit>(f.Text1[0]);
-    QWidget* next = entry->nextInFocusChain();
-    while (next != entry && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
-    EXPECT_EQ(next, widget<QLineEdit>(f.Text5));  // Bbet, past the history and the buttons
+    // Bbet, past the history and the buttons.
+    EXPECT_EQ(nextTabStop(widget<QLineEdit>(f.Text1[0])), widget<QLineEdit>(f.Text5));
+
+    // The options go down each column, group by group; a box between groups keeps its place.
+    auto& o = session.frm2opti();
+    o.show();
+    view.sync();
+    gui::FormView* w = view.window(o);
+    const int columns[][5] = {{10, 0, 1, 2, 3}, {20, 21, 22, 23, 28}};
+    for (const auto& run : columns)
+        for (int k = 0; k + 1 < 5; ++k)
+            EXPECT_EQ(nextTabStop(w->widget(o.Text1[run[k]])), w->widget(o.Text1[run[k + 1]])) << "after box " << run[k];
 }

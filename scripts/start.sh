@@ -4,20 +4,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_only=0
+args=()
 for arg in "$@"; do
-  [ "$arg" = "--build-only" ] && build_only=1
+  if [ "$arg" = "--build-only" ]; then build_only=1; else args+=("$arg"); fi
 done
 bash scripts/deps.sh
 source scripts/config.sh
 configure_release
 cmake --build build/release -j"${ADVISOR_JOBS:-$(nproc)}" --target roulette-advisor
-[ "$build_only" -eq 1 ] && exit 0
+if [ "$build_only" -eq 1 ]; then exit 0; fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "start.sh: no desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set); the advisor needs one" >&2
   exit 1
 fi
-args=()
-for arg in "$@"; do
-  [ "$arg" = "--build-only" ] || args+=("$arg")
-done
 exec ./build/release/roulette-advisor "${args[@]+"${args[@]}"}"

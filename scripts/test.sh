@@ -4,13 +4,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-jobs="$(nproc)"
+jobs="${ADVISOR_JOBS:-$(nproc)}"
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+source scripts/config.sh
+configure_release
 cmake --build build/release -j"$jobs"
 
-cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DADVISOR_SANITIZE=ON -DADVISOR_BENCH=OFF >/dev/null
+configure_sanitize
 cmake --build build/sanitize -j"$jobs"
 
 ./build/release/advisor_bench --benchmark_min_time=0.1

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cmath>
 
 #include "gui/colors.h"
 #include "gui/modelswitch.h"
@@ -57,13 +58,22 @@ void applyColors(const forms::Control& c, QWidget* w) {
 
 void applyFont(const forms::Control& c, QWidget* w) {
     QFont f = w->font();
-    f.setPointSize(std::max(c.fontSize(), 1));
+    f.setPixelSize(fontPixels(c.fontSize()));
     f.setBold(c.bold());
     w->setFont(f);
 }
 
+// The program's "on" colour: a switch that is on shows green text or a green ground.
+bool showsOn(const forms::Control& c) {
+    for (forms::Color k : {c.foreColor(), c.backColor()})
+        if (k == forms::colors::Green || k == forms::colors::BrightGreen) return true;
+    return false;
+}
+
 void applyTextBox(const forms::Control& c, QLineEdit* e) {
     e->setReadOnly(c.locked());
+    // The keyboard stays where the player types: a box the system writes takes no focus.
+    e->setFocusPolicy(c.locked() ? Qt::NoFocus : Qt::StrongFocus);
     e->setFrame(c.borderStyle() != 0);
     e->setAlignment(horizontal(c.alignment()) | Qt::AlignVCenter);
     const QString text = QString::fromStdString(c.text());
@@ -72,8 +82,15 @@ void applyTextBox(const forms::Control& c, QLineEdit* e) {
 
 void applyLabel(const forms::Control& c, QLabel* l) {
     l->setText(QString::fromStdString(c.caption()));
-    l->setAlignment(horizontal(c.alignment()) | Qt::AlignTop);
-    l->setFrameStyle(c.borderStyle() != 0 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    l->setAlignment(horizontal(c.alignment()) | Qt::AlignVCenter);
+    // A switch looks like a raised key while off and is outlined in its text colour while on: the
+    // text colour alone is easy to misread on a dark ground. One pixel either way, so the text
+    // never moves.
+    if (c.onClick)
+        l->setFrameStyle(showsOn(c) ? QFrame::Box | QFrame::Plain : QFrame::Panel | QFrame::Raised);
+    else
+        l->setFrameStyle(c.borderStyle() != 0 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    l->setLineWidth(1);
 }
 
 void applyButton(const forms::Control& c, QAbstractButton* b) {
@@ -88,9 +105,7 @@ void applyButton(const forms::Control& c, QAbstractButton* b) {
     }
 }
 
-}  // namespace
-
-QWidget* createControlWidget(const forms::Control& c, QWidget* canvas) {
+QWidget* newControlWidget(const forms::Control& c, QWidget* canvas) {
     switch (c.kind()) {
         case Kind::TextBox: return new QLineEdit(canvas);
         case Kind::Label: {
@@ -118,6 +133,27 @@ QWidget* createControlWidget(const forms::Control& c, QWidget* canvas) {
         case Kind::Timer: return nullptr;
     }
     return nullptr;
+}
+
+}  // namespace
+
+int fontPixels(int points) { return std::max(static_cast<int>(std::lround(points * 96.0 / 72.0)), 1); }
+
+QFont designFont(const QFont& base) {
+    QFont f = base;
+    f.setFamilies({"Liberation Sans", "Arial", "Nimbus Sans"});
+    f.setPixelSize(fontPixels(8));
+    return f;
+}
+
+QWidget* createControlWidget(const forms::Control& c, QWidget* canvas) {
+    QWidget* w = newControlWidget(c, canvas);
+    if (!w) return nullptr;
+    // Clicks on switches, buttons and marks leave the keyboard in the box the player types into.
+    if (qobject_cast<QAbstractButton*>(w)) w->setFocusPolicy(Qt::NoFocus);
+    if (c.onClick && (c.kind() == Kind::Label || (c.kind() == Kind::TextBox && c.locked())))
+        w->setCursor(Qt::PointingHandCursor);
+    return w;
 }
 
 void applyControl(const forms::Control& c, QWidget* w) {

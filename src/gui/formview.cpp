@@ -7,6 +7,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "gui/colors.h"
 #include "gui/controlwidgets.h"
@@ -21,9 +24,8 @@ FormView::FormView(forms::Form& form, forms::Host& host, std::function<void()> s
     : form_(form), host_(host), sync_(std::move(sync)), canvas_(new QWidget(this)),
       input_(new InputFilter([this](const std::function<void()>& a) { forward(a); }, this)) {
     // The windows were laid out for a narrow sans serif; DejaVu, the usual default, clips labels.
-    QFont narrow = font();
-    narrow.setFamilies({"Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans"});
-    canvas_->setFont(narrow);
+    canvas_->setFont(designFont(font()));
+    if (isDialog(form.name())) setWindowFlag(Qt::Dialog);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -48,7 +50,38 @@ FormView::FormView(forms::Form& form, forms::Host& host, std::function<void()> s
         const Kind k = (*it)->kind();
         if (k == Kind::Frame || k == Kind::Shape || k == Kind::Line) widgets_.at(*it)->lower();
     }
+    orderTabStops();
     form.takeDirty();  // everything was just drawn as it is
+}
+
+bool FormView::isDialog(const std::string& formName) {
+    return formName == "frm2opti" || formName == "frm4about";
+}
+
+// Tab walks the boxes a player types into as the eye reads the window: a framed group's boxes
+// together, groups and loose boxes column by column, each column top to bottom.
+void FormView::orderTabStops() {
+    std::vector<forms::Control*> frames;
+    std::vector<std::pair<std::tuple<int, int, int>, QWidget*>> stops;
+    for (forms::Control* c : form_.controls())
+        if (c->kind() == Kind::Frame) frames.push_back(c);
+    for (forms::Control* c : form_.controls()) {
+        if (c->kind() != Kind::TextBox || c->locked()) continue;
+        const forms::Geometry& g = c->geometry();
+        // The column of the frame the box lies in, else of a frame above or below it.
+        int column = g.left;
+        bool inside = false;
+        for (forms::Control* fr : frames) {
+            const forms::Geometry& h = fr->geometry();
+            if (g.left < h.left || g.left >= h.left + h.width) continue;
+            const bool within = g.top >= h.top && g.top < h.top + h.height;
+            if (within || !inside) column = h.left;
+            inside = inside || within;
+        }
+        stops.push_back({{column, g.top, g.left}, widgets_.at(c)});
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](auto& a, auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < stops.size(); ++i) setTabOrder(stops[i - 1].second, stops[i].second);
 }
 
 QWidget* FormView::widget(const forms::Control& c) const {
@@ -97,7 +130,7 @@ void FormView::apply(const forms::Control& c) {
     }
 }
 
-void FormView::applyFrame() {
+void FormView::applyFrame(const std::function<void(FormView&)>& beforeFirstShow) {
     setWindowTitle(QString::fromStdString(form_.caption()));
     // The designed size is the client area; the menu bar sits above it. Only a new size from the
     // model resizes, so a caption change keeps the size the player chose.
@@ -105,13 +138,25 @@ void FormView::applyFrame() {
     if (size != designedSize_) {
         designedSize_ = size;
         canvas_->setMinimumSize(size);
-        resize(size.width(), size.height() + (menuBar_ ? menuBar_->sizeHint().height() : 0));
+        const QSize whole(size.width(), size.height() + (menuBar_ ? menuBar_->sizeHint().height() : 0));
+        if (isDialog(form_.name()))
+            setFixedSize(whole);
+        else
+            resize(whole);
     }
     QPalette p = canvas_->palette();
     p.setColor(QPalette::Window, toQColor(form_.backColor()));
     canvas_->setPalette(p);
-    setVisible(form_.loaded() && form_.visible());
+    const bool shown = form_.loaded() && form_.visible();
+    // Placed once; afterwards the window stays where the player moved it.
+    if (shown && !placed_) {
+        placed_ = true;
+        if (beforeFirstShow) beforeFirstShow(*this);
+    }
+    setVisible(shown);
 }
+
+int FormView::menuWidth() const { return menuBar_ ? menuBar_->sizeHint().width() : 0; }
 
 void FormView::applyDirty() {
     for (forms::Control* c : form_.takeDirty()) apply(*c);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 #include <unordered_map>
 
 #include "forms/form.h"
@@ -24,16 +25,23 @@ public:
     forms::Form& form() const { return form_; }
     QWidget* widget(const forms::Control& c) const;  // nullptr for menu items and timers
 
-    void applyFrame();  // caption, size, back colour, shown or hidden
+    // Caption, size, back colour, shown or hidden; beforeFirstShow may move the window before it
+    // is shown for the first time.
+    void applyFrame(const std::function<void(FormView&)>& beforeFirstShow = {});
     void applyDirty();  // only the controls the model marked
     void applyFocus();
     void stopTimers();
+    int menuWidth() const;  // the menu bar's width as its items need it; 0 without one
+
+    // The options and About windows are fixed-size dialogs.
+    static bool isDialog(const std::string& formName);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void addControl(forms::Control& c);
+    void orderTabStops();
     void connectButton(forms::Control& c, QWidget* w);
     void addTimer(forms::Control& c);
     void apply(const forms::Control& c);
@@ -46,6 +54,7 @@ private:
     InputFilter* input_;
     FormMenuBar* menuBar_ = nullptr;
     QSize designedSize_;
+    bool placed_ = false;
     std::unordered_map<const forms::Control*, QWidget*> widgets_;
     std::unordered_map<const forms::Control*, QTimer*> timers_;
 };

@@ -1,6 +1,10 @@
 #include "gui/view.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "gui/formview.h"
 
@@ -36,13 +40,37 @@ void View::syncForm(forms::Form& f) {
     if (!w) w = std::make_unique<FormView>(f, host_, [this] { sync(); });
     if (f.frameDirty()) {
         f.clearFrameDirty();
-        w->applyFrame();
+        w->applyFrame([this](FormView& v) { place(v); });
     }
     w->applyDirty();
     if (f.focusDirty()) {
         f.clearFocusDirty();
         w->applyFocus();
     }
+}
+
+// The main window takes the screen's top left corner. The others open to its right, cascading,
+// and never over the strip under its menu, where the entry column lies: a window too wide for
+// the rest of the screen runs off its right edge rather than cover the entry box.
+void View::place(FormView& w) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+    const std::vector<forms::Form*> forms = host_.loadedForms();
+    FormView* main = forms.empty() ? nullptr : window(*forms.front());
+    if (!main || main == &w) {
+        w.move(avail.topLeft());
+        return;
+    }
+    constexpr int Step = 28;  // a title bar's height: each window's caption stays in sight
+    const QRect home = main->frameGeometry();
+    const int strip = home.left() + std::max(main->menuWidth(), EntryStrip) + Step;
+    const int k = cascade_++ % 6;
+    const QSize size = w.frameGeometry().size();
+    int x = std::max(home.right() + 1, strip) + k * Step;
+    x = std::max(std::min(x, avail.right() + 1 - size.width()), strip + k * Step);
+    int y = avail.top() + k * Step;
+    y = std::max(std::min(y, avail.bottom() + 1 - size.height()), avail.top());
+    w.move(x, y);
 }
 
 void View::end() {

@@ -25,13 +25,18 @@ public:
 
 private:
     void syncForm(forms::Form& f);
+    void place(FormView& w);
     void end();
+
+    // The width a panel leaves free on the main window's left side when its menu is narrower.
+    static constexpr int EntryStrip = 240;
 
     forms::Host& host_;
     std::map<const forms::Form*, std::unique_ptr<FormView>> windows_;
     bool syncing_ = false;
     bool again_ = false;
     bool ended_ = false;
+    int cascade_ = 0;
 };
 
 }  // namespace gui

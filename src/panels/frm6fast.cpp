@@ -117,6 +117,7 @@ void layoutNiche(Frm6fast& f, const Grid& g) {
 
 // 12th FAST (switch, verdict, 28Fass boxes, bankroll) and the 13th Fibonacci numbers.
 void layoutFast(Frm6fast& f, const Grid& g) {
+    caption(f, g.cell(0, -1, 3), "12th FAST").setFont(9, true);
     forms::place(f.Check1, g.cell(0, 0, 2)).design("Start Game").designValue(0).designColors(colors::ButtonText, 0xC000);
     f.Check1.setStyle(1);  // graphical: drawn as a push button
     caption(f, g.cell(2, 0), "PreQ").setAlignment(1);
@@ -136,6 +137,7 @@ void layoutFast(Frm6fast& f, const Grid& g) {
 // 22nd, 23rd Neuron net, 24th Inverse gold ratio and 25th Twins, one under the other.
 void layoutMiddle(Frm6fast& f, const Grid& g) {
     // 22nd: the instance's label turns green while it bets, white when idle.
+    caption(f, g.cell(0, 0), "22nd").setFont(9, true);
     headedBoxes(f, f.Text4, g, 1, 0, {{"Cw 22nd", 33}, {"MinCw", 42}, {"Bbet", 43}});
     label(f.Label4.add(29), g.cell(0, 1), "11,22,33");
     headedBoxes(f, f.Text4, g, 1, 2, {{"Cw1", 44}, {"MinCw1", 45}, {"Bbet1", 46}});
@@ -184,6 +186,7 @@ void layoutMiddle(Frm6fast& f, const Grid& g) {
 
 // The two right-hand columns: the 12th Fast groups, waits from 27, three-number and Low/High bets.
 void layoutRight(Frm6fast& f, const Grid& g) {
+    caption(f, g.cell(0, -1, 4), "12th Fast panel").setFont(9, true);
     constexpr const char* groups[] = {"5", "15", "25", "35", "11", "22", "33", "10", "20", "30"};
     for (int k = 0; k < 10; ++k) {
         label(f.Label4.add(66 + k), g.cell(0, k), groups[k], colors::Yellow).setAlignment(1);
@@ -230,7 +233,7 @@ Frm6fast::Frm6fast() : forms::Form("frm6fast") {
     layoutFast(*this, fast);
     const Grid middle{660, 10, 62, 20, 4, 4};
     layoutMiddle(*this, middle);
-    const Grid right{1270, 10, 52, 20, 4, 4};
+    const Grid right{1270, 34, 52, 20, 4, 4};  // a row down, under its heading
     layoutRight(*this, right);
 
     setGeometry({60, 60, right.right(6) + 10, middle.bottom(22) + 10});

@@ -29,7 +29,6 @@ constexpr int CellWidth = 46;
 constexpr int RowHeight = 20;
 constexpr int Gap = 2;
 constexpr int Step = RowHeight + Gap;
-constexpr int LabelDrop = 3;
 
 // One block of the window: a title line, a line of column heads, then rows of cells with their
 // caption at the left. Rows and heads may also be placed at any line of the block.
@@ -38,15 +37,14 @@ struct Block {
 
     forms::Grid grid() const { return {left + CaptionWidth + 4, top + 2 * Step, cellWidth, RowHeight, Gap, Gap}; }
     Geometry cell(int col, int row, int span = 1) const { return grid().cell(col, row, span); }
-    // Labels draw their text from the top: a label on a line of boxes sits a little lower.
+    // A label on a line of boxes, as tall as the boxes: labels centre their text.
     Geometry caption(int row, int offset = 0, int width = CaptionWidth) const {
-        return {left + offset, grid().cell(0, row).top + LabelDrop, width, RowHeight - LabelDrop};
+        return {left + offset, grid().cell(0, row).top, width, RowHeight};
     }
     // A box in the caption column.
     Geometry side(int row, int offset, int width) const { return {left + offset, grid().cell(0, row).top, width, RowHeight}; }
     Geometry inLine(int col, int row, int span = 1) const {
-        Geometry g = cell(col, row, span);
-        return {g.left, g.top + LabelDrop, g.width, g.height - LabelDrop};
+        return cell(col, row, span);
     }
     Geometry title(int width = 360) const { return {left, top, width, RowHeight}; }
     int bottom(int rows) const { return grid().bottom(rows); }

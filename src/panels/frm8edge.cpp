@@ -46,9 +46,9 @@ struct Line {
         Geometry g = box(col, row, span);
         return {g.left, g.top - LabelHeight - 1, g.width, LabelHeight};
     }
-    // Labels draw their text from the top: a name on a line of boxes sits a little lower.
+    // A name on a line of boxes, as tall as the boxes: labels centre their text.
     Geometry name(int row = 0, int offset = 0, int width = CaptionWidth) const {
-        return {8 + offset, box(0, row).top + 3, width, BoxHeight - 3};
+        return {8 + offset, box(0, row).top, width, BoxHeight};
     }
     Geometry side(int row, int offset, int width) const { return {8 + offset, box(0, row).top, width, BoxHeight}; }
     // The line's name on the captions' level, when every row of boxes has a caption of its own.
@@ -160,6 +160,7 @@ int buildGapBoard(Builder& b, Frm8edge& f, int top) {
         sw.setBorderStyle(1);
         sw.setFont(9, true);
     }
+    b.text(l.box(13, 0, 3), "Dozens", 1).setFont(8, true);
     b.family(l, dozens, ranges(3, 12), 16, MaxCol);
 
     // Single numbers rise from left to right over two rows; their boxes run the other way.

@@ -5,12 +5,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include "gui/colors.h"
 #include "gui/formview.h"
 #include "gui/view.h"
+#include "settings/frm2opti.h"
 #include "shell/frm1basic.h"
 #include "shell/session.h"
 
@@ -200,4 +202,92 @@ TEST(PanelView, EndHidesEveryWindow) {
     ASSERT_TRUE(w->isVisible());
     mouse(w->widget(host.panel.Caption), QEvent::MouseButtonPress);
     EXPECT_FALSE(w->isVisible());
+}
+
+namespace {
+
+// A click as the window system delivers it, so Qt moves the focus as it would for a player.
+void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4)); }
+
+// Keys go where the keyboard is, as they would for a player.
+void typeAtFocus(QWidget* window, const char* digits) {
+    QTest::keyClicks(window->focusWidget() ? window->focusWidget() : window, digits);
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Return);
+}
+
+}  // namespace
+
+TEST_F(ViewTest, ClicksLeaveTheKeyboardInTheEntryBox) {
+    auto& f = session.frm1basic();
+    typeAtFocus(window(), "7");
+    ASSERT_EQ(f.Text1[1].text(), "7");
+
+    struct Case {
+        const char* what;
+        forms::Control* target;
+        const char* spin;
+    };
+    const Case cases[] = {
+        {"history row", &f.Text1[1], "5"},
+        {"Reset", &f.Command2, "12"},
+        {"system switch", &f.Check2, "0"},
+        {"Command6", &f.Command6, "36"},
+        {"2NB prog", &f.Label9, "5"},
+    };
+    for (const Case& c : cases) {
+        click(window()->widget(*c.target));
+        typeAtFocus(window(), c.spin);
+        EXPECT_EQ(f.Text1[1].text(), c.spin) << "after a click on " << c.what;
+    }
+}
+
+namespace {
+
+QWidget* nextTabStop(QWidget* from) {
+    QWidget* next = from->nextInFocusChain();
+    while (next != from && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+    return next;
+}
+
+}  // namespace
+
+TEST_F(ViewTest, TabWalksOnlyTheBoxesAPlayerTypesInto) {
+    auto& f = session.frm1basic();
+    // Bbet, past the history and the buttons.
+    EXPECT_EQ(nextTabStop(widget<QLineEdit>(f.Text1[0])), widget<QLineEdit>(f.Text5));
+
+    // The options go down each column, group by group; a box between groups keeps its place.
+    auto& o = session.frm2opti();
+    o.show();
+    view.sync();
+    gui::FormView* w = view.window(o);
+    const int columns[][5] = {{10, 0, 1, 2, 3}, {20, 21, 22, 23, 28}};
+    for (const auto& run : columns)
+        for (int k = 0; k + 1 < 5; ++k)
+            EXPECT_EQ(nextTabStop(w->widget(o.Text1[run[k]])), w->widget(o.Text1[run[k + 1]])) << "after box " << run[k];
+}
+
+TEST_F(ViewTest, PanelsOpenBesideTheEntryColumnAndStayWhereMoved) {
+    auto& f = session.frm1basic();
+    const QRect home = window()->frameGeometry();
+    QWidget* entry = window()->widget(f.Text1[0]);
+    const int strip = std::max(entry->mapTo(window(), QPoint(entry->width(), 0)).x(), window()->menuWidth());
+    const char* const panels[] = {"frm2opti", "frm3hgf", "frm4about", "frm5help", "frm6fast", "frm7tch", "frm8edge"};
+    for (const char* name : panels) {
+        session.form(name).show();
+        view.sync();
+        const QRect r = view.window(session.form(name))->frameGeometry();
+        EXPECT_GT(r.left(), home.left() + strip) << name << " covers the menu or the entry column";
+    }
+
+    auto& options = session.form("frm2opti");
+    gui::FormView* w = view.window(options);
+    EXPECT_EQ(w->minimumSize(), w->maximumSize());  // a fixed-size dialog
+    w->move(w->pos() + QPoint(40, 30));
+    const QPoint moved = w->pos();
+    options.hide();
+    view.sync();
+    options.show();
+    view.sync();
+    EXPECT_EQ(w->pos(), moved);
 }

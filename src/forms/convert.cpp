@@ -12,6 +12,35 @@ namespace {
 
 bool isSep(char c) { return c == ',' || c == '.'; }
 
+// Powers of ten that a double holds exactly.
+constexpr double Pow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
+                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A decimal text of at most 15 digits is an exact integer over an exact power of ten; their
+// quotient is the correctly rounded value, the same as strtod's.
+std::optional<double> shortDecimal(std::string_view t) {
+    size_t i = 0;
+    const bool neg = !t.empty() && t[0] == '-';
+    if (!t.empty() && (t[0] == '-' || t[0] == '+')) i = 1;
+    int64_t m = 0;
+    int digits = 0, decimals = -1;
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        if (c >= '0' && c <= '9') {
+            if (++digits > 15) return std::nullopt;
+            m = m * 10 + (c - '0');
+            if (decimals >= 0) ++decimals;
+        } else if (isSep(c) && decimals < 0) {
+            decimals = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    const double v = static_cast<double>(m) / Pow10[decimals < 0 ? 0 : decimals];
+    return neg ? -v : v;
+}
+
 }  // namespace
 
 bool isNumeric(std::string_view t) {
@@ -43,8 +72,9 @@ std::optional<double> toDouble(std::string_view t) {
         }
         if (digits) return static_cast<double>(t[0] == '-' ? -v : v);
     }
+    if (auto v = shortDecimal(t)) return v;
     if (!isNumeric(t)) return std::nullopt;
-    // Decimal texts (shares, averages) are read every spin: from_chars gives strtod's correctly
+    // Longer decimal texts (shares, averages) are read every spin: from_chars gives strtod's correctly
     // rounded value without its cost; only what it cannot represent goes to strtod.
     char buf[32];
     const size_t skip = t[0] == '+' ? 1 : 0;
@@ -65,9 +95,12 @@ double roundEven(double x) { return std::nearbyint(x); }
 
 double roundTo(double x, int decimals) {
     if (decimals <= 0) return roundEven(x);
-    double scale = std::pow(10.0, decimals);
-    double scaled = x * scale;
+    const double scale = decimals <= 22 ? Pow10[decimals] : std::pow(10.0, decimals);
+    const double scaled = x * scale;
     if (!std::isfinite(scaled)) return x;
+    // Far from a half, representation noise cannot change the nearest whole number.
+    const double frac = scaled - std::floor(scaled);
+    if (std::fabs(frac - 0.5) > 1e-9 * (1 + std::fabs(scaled))) return roundEven(scaled) / scale;
     // Strip representation noise (2.675 is 2.67499999...) before deciding a half.
     char buf[64];
     char* end = std::to_chars(buf, buf + sizeof buf, scaled, std::chars_format::general, 15).ptr;
@@ -113,6 +146,24 @@ size_t numTextTo(char* out, double x) {
         return static_cast<size_t>(std::copy_n("-Inf", 4, out) - out);
     }
     if (x == std::trunc(x) && std::fabs(x) < 1e15) return numTextTo(out, static_cast<int64_t>(x));
+    // Shares, averages and values have a few decimals: a double that is the nearest one to q / 10^4
+    // prints, at 15 significant digits, as exactly that decimal.
+    if (std::fabs(x) < 1e11) {
+        const auto q = static_cast<int64_t>(std::nearbyint(x * 1e4));
+        if (static_cast<double>(q) / 1e4 == x) {
+            char* p = out;
+            uint64_t u = q < 0 ? static_cast<uint64_t>(-q) : static_cast<uint64_t>(q);
+            if (q < 0) *p++ = '-';
+            p = std::to_chars(p, out + NumTextMax, u / 10000).ptr;
+            unsigned frac = static_cast<unsigned>(u % 10000);
+            *p++ = ',';
+            for (unsigned div = 1000; frac != 0; div /= 10) {
+                *p++ = static_cast<char>('0' + frac / div);
+                frac %= div;
+            }
+            return static_cast<size_t>(p - out);
+        }
+    }
     // 15 significant digits, shortest form: what "%.15G" writes, with the decimal comma.
     char* end = std::to_chars(out, out + NumTextMax, x, std::chars_format::general, 15).ptr;
     for (char* p = out; p != end; ++p) {

@@ -1,5 +1,6 @@
 #include "forms/form.h"
 
+#include <cmath>
 #include <stdexcept>
 
 #include "forms/convert.h"
@@ -28,6 +29,7 @@ void Control::markDirty() {
 
 void Control::changeText(std::string_view t) {
     text_.assign(t);
+    stale_ = false;
     cached_ = Cached::None;
     markDirty();
     if (onChange) onChange();
@@ -41,8 +43,23 @@ void Control::setFormatted(const char* p, size_t n) {
     if (onChange) onChange();
 }
 
+void Control::materialize() const {
+    char buf[NumTextMax];
+    const size_t n = cached_ == Cached::Int ? numTextTo(buf, cachedInt_) : numTextTo(buf, cachedReal_);
+    text_.assign(buf, n);
+    stale_ = false;
+}
+
 void Control::setNumber(int64_t v) {
     if (cached_ == Cached::Int && cachedInt_ == v) return;
+    if (!onChange) {
+        cached_ = Cached::Int;
+        cachedInt_ = v;
+        stale_ = true;
+        markDirty();
+        return;
+    }
+    if (stale_) materialize();
     char buf[NumTextMax];
     const size_t n = numTextTo(buf, v);
     cached_ = Cached::Int;
@@ -75,7 +92,17 @@ void Control::setTransparent(bool t) {
 }
 
 void Control::setNumber(double v) {
+    // Whole figures share the integer cache: 7.0 after 7 is the same text.
+    if (v == std::trunc(v) && std::fabs(v) < 1e15) return setNumber(static_cast<int64_t>(v));
     if (cached_ == Cached::Real && cachedReal_ == v) return;  // NaN never matches: formatted again
+    if (!onChange) {
+        cached_ = Cached::Real;
+        cachedReal_ = v;
+        stale_ = true;
+        markDirty();
+        return;
+    }
+    if (stale_) materialize();
     char buf[NumTextMax];
     const size_t n = numTextTo(buf, v);
     cached_ = Cached::Real;
@@ -170,7 +197,7 @@ void Control::typeKey(char c) {
     int key = static_cast<unsigned char>(c);
     keyPress(key);
     if (key == 0 || key == KeyEnter || kind_ != Kind::TextBox || locked_) return;
-    setText(text_ + static_cast<char>(key));
+    setText(text() + static_cast<char>(key));
 }
 
 void Control::pressEnter() {
@@ -218,6 +245,7 @@ void Control::setFocus() { form_.setFocus(this); }
 
 Control& Control::design(std::string t) {
     text_ = std::move(t);
+    stale_ = false;
     cached_ = Cached::None;
     return *this;
 }

@@ -55,11 +55,14 @@ public:
     int index() const { return index_; }  // -1 outside a control array
 
     // Text of a text box, caption of every other kind. A change raises onChange at once.
-    const std::string& text() const { return text_; }
-    void setText(std::string_view t) {
-        if (!sameText(t, text_)) changeText(t);  // equal writes, the common case, cost a compare
+    const std::string& text() const {
+        if (stale_) materialize();
+        return text_;
     }
-    const std::string& caption() const { return text_; }
+    void setText(std::string_view t) {
+        if (!sameText(t, text())) changeText(t);  // equal writes, the common case, cost a compare
+    }
+    const std::string& caption() const { return text(); }
     void setCaption(std::string_view t) { setText(t); }
     // A number shown by the one conversion (numText); the spin path's way to write figures.
     void setNumber(int64_t v);
@@ -160,6 +163,7 @@ public:
 private:
     void markDirty();
     void setFormatted(const char* p, size_t n);
+    void materialize() const;
     void changeText(std::string_view t);
     void changeFore(Color c);
     void changeBack(Color c);
@@ -176,7 +180,10 @@ private:
     Kind kind_;
     std::string name_;
     int index_;
-    std::string text_;
+    // A figure written to a box without a change handler is formatted only when someone reads it
+    // (the view's repaint): a long run of spins formats each figure once, at the end.
+    mutable std::string text_;
+    mutable bool stale_ = false;
     Color fore_ = colors::WindowText;
     Color back_ = colors::Window;
     int value_ = 0;

@@ -2,7 +2,9 @@
 // values of every shape a system can produce.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <cstdio>
 #include <random>
@@ -79,5 +81,27 @@ TEST(NumText, RoundingMatchesThePrintfReference) {
         const double x = forms::roundTo(value(rng), 7);  // many exact halves after rounding again
         const int d = decimals(rng);
         ASSERT_EQ(forms::roundTo(x, d), reference(x, d)) << x << " " << d;
+    }
+}
+
+TEST(NumText, ReadingDecimalsMatchesStrtod) {
+    std::mt19937_64 rng(11);
+    std::uniform_int_distribution<int64_t> mantissa(0, 999'999'999'999'999);
+    std::uniform_int_distribution<int> decimals(0, 15), sign(0, 2), sep(0, 1);
+    for (int i = 0; i < 500'000; ++i) {
+        std::string digits = std::to_string(mantissa(rng) >> (i % 40));
+        const int d = std::min<int>(decimals(rng), static_cast<int>(digits.size()));
+        const int sg = sign(rng);
+        std::string text = sg == 1 ? "-" : sg == 2 ? "+" : "";
+        text += digits.substr(0, digits.size() - d);
+        if (d) {
+            text += sep(rng) ? ',' : '.';
+            text += digits.substr(digits.size() - d);
+        }
+        std::string c = text;
+        std::replace(c.begin(), c.end(), ',', '.');
+        const auto got = forms::toDouble(text);
+        ASSERT_TRUE(got) << text;
+        ASSERT_EQ(*got, std::strtod(c.c_str(), nullptr)) << text;
     }
 }

@@ -158,3 +158,12 @@ TEST(TwinDerivation, ChoosesInsideTheDozenThatHit) {
 }
 
 }  // namespace
+
+TEST(GoldRatio24, ShareMatchesTheRoundingRule) {
+    const gold24::Settings plain = designSettings();
+    for (int64_t spins = 1; spins <= 400; ++spins)
+        for (int64_t hits = 0; hits <= spins; hits += 7)
+            ASSERT_EQ(gold24::score(hits, std::nullopt, spins, plain),
+                      forms::roundTo(static_cast<double>(hits) / static_cast<double>(spins), 3))
+                << hits << "/" << spins;
+}

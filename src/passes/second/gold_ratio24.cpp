@@ -1,6 +1,7 @@
 #include "passes/second/gold_ratio24.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "forms/convert.h"
@@ -18,10 +19,23 @@ namespace gold24 {
 double score(std::optional<int64_t> hits, std::optional<double> hgf, int64_t spins, const Settings& set) {
     // With no spin counted yet there is no share to score.
     if (spins <= 0 || !hits) return 0;
-    double sc = forms::roundTo(static_cast<double>(*hits) / static_cast<double>(spins), 3);
-    if (set.hgfDisadv && hgf && set.divisor && *set.divisor != 0)
-        sc -= forms::roundTo(forms::roundTo(*hgf, 3) / *set.divisor, 4);
-    return sc;
+    // Round(hits / spins, 3) worked out exactly: the share in thousandths, halves to even.
+    const int64_t num = *hits * 1000;
+    int64_t q = num / spins, r = num % spins;
+    if (r < 0) {
+        q -= 1;
+        r += spins;
+    }
+    if (2 * r > spins || (2 * r == spins && (q & 1))) ++q;
+    // Both terms have at most four decimals: the score is kept as the nearest double to its exact
+    // value, which the panel shows as that decimal.
+    int64_t tenThousandths = q * 10;
+    if (set.hgfDisadv && hgf && set.divisor && *set.divisor != 0) {
+        const double term = forms::roundTo(forms::roundTo(*hgf, 3) / *set.divisor, 4);
+        if (!(std::fabs(term) < 1e10)) return static_cast<double>(q) / 1000 - term;
+        tenThousandths -= static_cast<int64_t>(std::nearbyint(term * 1e4));
+    }
+    return static_cast<double>(tenThousandths) / 1e4;
 }
 
 std::string step(state::Sys24thState& st, int spin, const Figures& fig, const Settings& set) {
@@ -93,12 +107,14 @@ void twentyFourthSystem(Session& s) {
     box[66].setText(st.l_cw24.text());
     box[67].setNumber(int64_t{st.l_min_cw24});
     box[69].setNumber(st.i_bb24);
-    std::string sorted;
+    char sorted[37 * (2 + forms::NumTextMax)];
+    size_t len = 0;
     for (double v : st.IgScoreSorted) {
-        sorted += "  ";
-        sorted += forms::numText(v);
+        sorted[len++] = ' ';
+        sorted[len++] = ' ';
+        len += forms::numTextTo(sorted + len, v);
     }
-    box[63].setText(sorted);
+    box[63].setText(std::string_view(sorted, len));
     box[64].setText(taken);
     box[65].setNumber(st.d_grat);
     std::string list;

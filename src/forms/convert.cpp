@@ -124,6 +124,18 @@ std::optional<int32_t> toIntSlow(std::string_view t) {
 }
 
 std::optional<int64_t> toInt64(std::string_view t) {
+    // Whole numbers read in place; everything else goes through the decimal reading.
+    if (!t.empty() && t.size() <= 18) {
+        const size_t start = t[0] == '-' ? 1 : 0;
+        int64_t v = 0;
+        bool digits = start < t.size();
+        for (size_t i = start; i < t.size() && digits; ++i) {
+            const unsigned d = static_cast<unsigned char>(t[i]) - '0';
+            if (d > 9) digits = false;
+            else v = v * 10 + static_cast<int64_t>(d);
+        }
+        if (digits) return start ? -v : v;
+    }
     auto d = toDouble(t);
     if (!d || !std::isfinite(*d)) return std::nullopt;
     double r = roundEven(*d);

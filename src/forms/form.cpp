@@ -50,8 +50,7 @@ void Control::materialize() const {
     stale_ = false;
 }
 
-void Control::setNumber(int64_t v) {
-    if (cached_ == Cached::Int && cachedInt_ == v) return;
+void Control::changeNumber(int64_t v) {
     if (!onChange) {
         cached_ = Cached::Int;
         cachedInt_ = v;

@@ -65,7 +65,9 @@ public:
     const std::string& caption() const { return text(); }
     void setCaption(std::string_view t) { setText(t); }
     // A number shown by the one conversion (numText); the spin path's way to write figures.
-    void setNumber(int64_t v);
+    void setNumber(int64_t v) {
+        if (cached_ != Cached::Int || cachedInt_ != v) changeNumber(v);  // most figures stand still
+    }
     void setNumber(int v) { setNumber(static_cast<int64_t>(v)); }
     void setNumber(double v);
 
@@ -164,6 +166,7 @@ private:
     void markDirty();
     void setFormatted(const char* p, size_t n);
     void materialize() const;
+    void changeNumber(int64_t v);
     void changeText(std::string_view t);
     void changeFore(Color c);
     void changeBack(Color c);

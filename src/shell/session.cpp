@@ -62,16 +62,23 @@ void Session::start() {
     frm1basic().show();
 }
 
-Frm1basic& Session::frm1basic() { return get<Frm1basic>(Win::frm1basic); }
-Frm2opti& Session::frm2opti() { return get<Frm2opti>(Win::frm2opti); }
-Frm3hgf& Session::frm3hgf() { return get<Frm3hgf>(Win::frm3hgf); }
-Frm4about& Session::frm4about() { return get<Frm4about>(Win::frm4about); }
-Frm5help& Session::frm5help() { return get<Frm5help>(Win::frm5help); }
-Frm6fast& Session::frm6fast() { return get<Frm6fast>(Win::frm6fast); }
-Frm7tch& Session::frm7tch() { return get<Frm7tch>(Win::frm7tch); }
-Frm8edge& Session::frm8edge() { return get<Frm8edge>(Win::frm8edge); }
-Form1& Session::form1() { return get<Form1>(Win::Form1); }
-Form2& Session::form2() { return get<Form2>(Win::Form2); }
+void* Session::loadTyped(Win w) {
+    void*& p = typed_[static_cast<size_t>(w)];
+    switch (w) {
+        case Win::frm1basic: p = &get<Frm1basic>(w); break;
+        case Win::frm2opti: p = &get<Frm2opti>(w); break;
+        case Win::frm3hgf: p = &get<Frm3hgf>(w); break;
+        case Win::frm4about: p = &get<Frm4about>(w); break;
+        case Win::frm5help: p = &get<Frm5help>(w); break;
+        case Win::frm6fast: p = &get<Frm6fast>(w); break;
+        case Win::frm7tch: p = &get<Frm7tch>(w); break;
+        case Win::frm8edge: p = &get<Frm8edge>(w); break;
+        case Win::Form1: p = &get<Form1>(w); break;
+        case Win::Form2: p = &get<Form2>(w); break;
+        case Win::Count: break;
+    }
+    return p;
+}
 
 Session::Slot& Session::slot(std::string_view name) {
     for (auto& s : slots_)

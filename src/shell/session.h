@@ -37,16 +37,16 @@ public:
 
     state::SessionState st;
 
-    Frm1basic& frm1basic();
-    Frm2opti& frm2opti();
-    Frm3hgf& frm3hgf();
-    Frm4about& frm4about();
-    Frm5help& frm5help();
-    Frm6fast& frm6fast();
-    Frm7tch& frm7tch();
-    Frm8edge& frm8edge();
-    Form1& form1();
-    Form2& form2();
+    Frm1basic& frm1basic() { return window<Frm1basic>(Win::frm1basic); }
+    Frm2opti& frm2opti() { return window<Frm2opti>(Win::frm2opti); }
+    Frm3hgf& frm3hgf() { return window<Frm3hgf>(Win::frm3hgf); }
+    Frm4about& frm4about() { return window<Frm4about>(Win::frm4about); }
+    Frm5help& frm5help() { return window<Frm5help>(Win::frm5help); }
+    Frm6fast& frm6fast() { return window<Frm6fast>(Win::frm6fast); }
+    Frm7tch& frm7tch() { return window<Frm7tch>(Win::frm7tch); }
+    Frm8edge& frm8edge() { return window<Frm8edge>(Win::frm8edge); }
+    Form1& form1() { return window<Form1>(Win::Form1); }
+    Form2& form2() { return window<Form2>(Win::Form2); }
 
     // The local date and time the drawn number lists read; tests fix it.
     std::function<std::tm()> localTime = [] {
@@ -74,6 +74,15 @@ public:
     enum class Win { frm1basic, frm2opti, frm3hgf, frm4about, frm5help, frm6fast, frm7tch, frm8edge, Form1, Form2, Count };
 
 private:
+    // The windows are reached on every spin: the typed pointer is kept once the window exists.
+    template <typename W>
+    W& window(Win w) {
+        void* p = typed_[static_cast<size_t>(w)];
+        if (!p) p = loadTyped(w);
+        return *static_cast<W*>(p);
+    }
+    void* loadTyped(Win w);
+
     struct Slot;
     Slot& slot(std::string_view name);
     forms::Form& load(Slot& s);
@@ -86,6 +95,7 @@ private:
 
     std::vector<std::unique_ptr<Slot>> slots_;
     forms::Form* cache_[static_cast<size_t>(Win::Count)] = {};
+    void* typed_[static_cast<size_t>(Win::Count)] = {};
     std::vector<forms::Form*> loadOrder_;
     std::mt19937_64 rng_;
     bool ended_ = false;

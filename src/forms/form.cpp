@@ -35,14 +35,6 @@ void Control::changeText(std::string_view t) {
     if (onChange) onChange();
 }
 
-void Control::setFormatted(const char* p, size_t n) {
-    // The cache is set before the change handler runs: a handler that rewrites the box clears it.
-    if (sameText(std::string_view(p, n), text_)) return;
-    text_.assign(p, n);
-    markDirty();
-    if (onChange) onChange();
-}
-
 void Control::materialize() const {
     char buf[NumTextMax];
     const size_t n = cached_ == Cached::Int ? numTextTo(buf, cachedInt_) : numTextTo(buf, cachedReal_);
@@ -50,21 +42,27 @@ void Control::materialize() const {
     stale_ = false;
 }
 
-void Control::changeNumber(int64_t v) {
+void Control::showNumber(Cached kind, int64_t i, double r) {
+    // A change handler must see the old text first and the new one at once.
+    if (onChange && stale_) materialize();
+    cached_ = kind;
+    cachedInt_ = i;
+    cachedReal_ = r;
     if (!onChange) {
-        cached_ = Cached::Int;
-        cachedInt_ = v;
         stale_ = true;
         markDirty();
         return;
     }
-    if (stale_) materialize();
     char buf[NumTextMax];
-    const size_t n = numTextTo(buf, v);
-    cached_ = Cached::Int;
-    cachedInt_ = v;
-    setFormatted(buf, n);
+    const size_t n = kind == Cached::Int ? numTextTo(buf, i) : numTextTo(buf, r);
+    // The cache is set before the change handler runs: a handler that rewrites the box clears it.
+    if (sameText(std::string_view(buf, n), text_)) return;
+    text_.assign(buf, n);
+    markDirty();
+    onChange();
 }
+
+void Control::changeNumber(int64_t v) { showNumber(Cached::Int, v, 0); }
 
 void Control::setLineEnds(LineEnds e) {
     if (e == line_) return;
@@ -94,19 +92,7 @@ void Control::setNumber(double v) {
     // Whole figures share the integer cache: 7.0 after 7 is the same text.
     if (v == std::trunc(v) && std::fabs(v) < 1e15) return setNumber(static_cast<int64_t>(v));
     if (cached_ == Cached::Real && cachedReal_ == v) return;  // NaN never matches: formatted again
-    if (!onChange) {
-        cached_ = Cached::Real;
-        cachedReal_ = v;
-        stale_ = true;
-        markDirty();
-        return;
-    }
-    if (stale_) materialize();
-    char buf[NumTextMax];
-    const size_t n = numTextTo(buf, v);
-    cached_ = Cached::Real;
-    cachedReal_ = v;
-    setFormatted(buf, n);
+    showNumber(Cached::Real, 0, v);
 }
 
 void Control::changeFore(Color c) {

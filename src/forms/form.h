@@ -164,9 +164,10 @@ public:
 
 private:
     void markDirty();
-    void setFormatted(const char* p, size_t n);
     void materialize() const;
     void changeNumber(int64_t v);
+    enum class Cached : uint8_t { None, Int, Real };
+    void showNumber(Cached kind, int64_t i, double r);
     void changeText(std::string_view t);
     void changeFore(Color c);
     void changeBack(Color c);
@@ -209,7 +210,6 @@ private:
     bool transparent_ = false;
     bool dirty_ = false;
     // The number the text was last written from, so an unchanged figure is not formatted again.
-    enum class Cached : uint8_t { None, Int, Real };
     Cached cached_ = Cached::None;
     int64_t cachedInt_ = 0;
     double cachedReal_ = 0;

@@ -81,7 +81,11 @@ void applyTextBox(const forms::Control& c, QLineEdit* e) {
     e->setFrame(c.borderStyle() != 0);
     e->setAlignment(horizontal(c.alignment()) | Qt::AlignVCenter);
     const QString text = QString::fromStdString(c.text());
-    if (e->text() != text) e->setText(text);  // setText does not raise textEdited
+    if (e->text() != text) {
+        e->setText(text);  // setText does not raise textEdited
+        // A figure longer than its box reads from its start; where the player types, the cursor stays at the end.
+        if (c.locked()) e->setCursorPosition(0);
+    }
 }
 
 void applyLabel(const forms::Control& c, QLabel* l) {

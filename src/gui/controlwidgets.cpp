@@ -49,7 +49,8 @@ void applyColors(const forms::Control& c, QWidget* w) {
     } else if (c.kind() == Kind::CommandButton || qobject_cast<QPushButton*>(w)) {
         back = QPalette::Button;
         fore = QPalette::ButtonText;
-    } else {
+    } else if (c.kind() != Kind::Line && c.kind() != Kind::Shape) {
+        // Lines and shapes paint only their figure; what lies around it is the window's.
         w->setAutoFillBackground(true);
     }
     QPalette p = w->palette();

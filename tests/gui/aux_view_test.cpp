@@ -130,3 +130,56 @@ TEST_F(AuxViewTest, TheBoxShowsTheWindowsBackgroundOnceSwitchedOn) {
     qobject_cast<QPushButton*>(w->widget(f.Command1))->click();
     EXPECT_EQ(shown(), gui::toQColor(f.backColor()));
 }
+
+namespace {
+
+// A window of lines and shapes, which no window of the program has yet.
+struct Drawing : forms::Form {
+    Drawing() : Form("drawing") {
+        setLoaded(true);
+        show();
+        setGeometry({0, 0, 240, 80});
+        line.setLineEnds({10, 30, 60, 30});
+        line.designColors(forms::colors::Red, forms::colors::Window);
+        for (auto* s : {&hollow, &solid}) {
+            s->designColors(forms::colors::Black, 0xFF0000);
+            s->setBorderStyle(1);
+        }
+        hollow.at(100, 10, 40, 40);
+        solid.at(160, 10, 40, 40);
+        solid.setBackStyle(1);
+    }
+    forms::Control& line = makeControl(forms::Kind::Line, "Line1");
+    forms::Control& hollow = makeControl(forms::Kind::Shape, "Shape1");
+    forms::Control& solid = makeControl(forms::Kind::Shape, "Shape2");
+};
+
+struct DrawingHost : forms::Host {
+    Drawing drawing;
+    forms::Form& form(std::string_view) override { return drawing; }
+    std::vector<forms::Form*> loadedForms() override { return {&drawing}; }
+    bool ended() const override { return false; }
+    void closeRequested(forms::Form& f) override { f.hide(); }
+};
+
+}  // namespace
+
+TEST(Drawing, LinesRunBetweenTheirEndsAndHollowShapesShowTheWindow) {
+    app();
+    DrawingHost host;
+    gui::View view(host);
+    view.sync();
+    const QImage shot = view.window(host.drawing)->grab().toImage();
+    const QColor ground = gui::toQColor(host.drawing.backColor()), blue(0, 0, 255);
+    struct Case {
+        QPoint at;
+        QColor colour;
+    };
+    const Case cases[] = {
+        {{10, 30}, Qt::red}, {{60, 30}, Qt::red}, {{35, 31}, ground}, {{62, 30}, ground},
+        {{120, 30}, ground},  // inside the hollow shape
+        {{100, 30}, Qt::black},  // its outline
+        {{180, 30}, blue},
+    };
+    for (const Case& c : cases) EXPECT_EQ(shot.pixelColor(c.at), c.colour) << c.at.x() << "," << c.at.y();
+}

@@ -20,7 +20,7 @@ constexpr std::array<QRgb, 25> SystemColors = {
     0x646464,  // 6 window frame
     0x000000,  // 7 menu text
     0x000000,  // 8 window text
-    0xffffff,  // 9 caption text (white in the standard scheme; the trend marking unmarks with it)
+    0xffffff,  // 9 caption text: the ground of unmarked history rows
     0xb4b4b4,  // 10 active border
     0xf4f7fc,  // 11 inactive border
     0xababab,  // 12 application workspace

@@ -27,11 +27,14 @@ Qt::Alignment horizontal(int alignment) {
     }
 }
 
-// The model's box; a line's box includes its end point, and nothing is ever zero-sized.
+// The model's box; a line's box is the one around its end points, and nothing is ever zero-sized.
 QRect controlRect(const forms::Control& c) {
     const forms::Geometry& g = c.geometry();
     QRect r = QRect(g.left, g.top, g.width, g.height).normalized();
-    if (c.kind() == Kind::Line) r.adjust(0, 0, 1, 1);
+    if (c.kind() == Kind::Line) {
+        const auto& e = c.lineEnds();
+        r = QRect(QPoint(e.x1, e.y1), QPoint(e.x2, e.y2)).normalized();
+    }
     r.setWidth(std::max(r.width(), 1));
     r.setHeight(std::max(r.height(), 1));
     return r;
@@ -46,11 +49,13 @@ void applyColors(const forms::Control& c, QWidget* w) {
     } else if (c.kind() == Kind::CommandButton || qobject_cast<QPushButton*>(w)) {
         back = QPalette::Button;
         fore = QPalette::ButtonText;
-    } else {
+    } else if (c.kind() != Kind::Line && c.kind() != Kind::Shape) {
+        // Lines and shapes paint only their figure; what lies around it is the window's.
         w->setAutoFillBackground(true);
     }
     QPalette p = w->palette();
-    p.setColor(back, toQColor(c.backColor()));
+    // A transparent box shows its window's background behind its text.
+    p.setColor(back, c.transparent() ? QColor(Qt::transparent) : toQColor(c.backColor()));
     // The disabled look keeps Qt's greyed text.
     for (auto group : {QPalette::Active, QPalette::Inactive}) p.setColor(group, fore, toQColor(c.foreColor()));
     w->setPalette(p);
@@ -77,7 +82,11 @@ void applyTextBox(const forms::Control& c, QLineEdit* e) {
     e->setFrame(c.borderStyle() != 0);
     e->setAlignment(horizontal(c.alignment()) | Qt::AlignVCenter);
     const QString text = QString::fromStdString(c.text());
-    if (e->text() != text) e->setText(text);  // setText does not raise textEdited
+    if (e->text() != text) {
+        e->setText(text);  // setText does not raise textEdited
+        // A figure longer than its box reads from its start; where the player types, the cursor stays at the end.
+        if (c.locked()) e->setCursorPosition(0);
+    }
 }
 
 void applyLabel(const forms::Control& c, QLabel* l) {

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -15,6 +16,7 @@
 #include "gui/controlwidgets.h"
 #include "gui/formmenubar.h"
 #include "gui/inputfilter.h"
+#include "gui/region.h"
 
 namespace gui {
 
@@ -25,7 +27,6 @@ FormView::FormView(forms::Form& form, forms::Host& host, std::function<void()> s
       input_(new InputFilter([this](const std::function<void()>& a) { forward(a); }, this)) {
     // The windows were laid out for a narrow sans serif; DejaVu, the usual default, clips labels.
     canvas_->setFont(designFont(font()));
-    if (isDialog(form.name())) setWindowFlag(Qt::Dialog);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -52,10 +53,6 @@ FormView::FormView(forms::Form& form, forms::Host& host, std::function<void()> s
     }
     orderTabStops();
     form.takeDirty();  // everything was just drawn as it is
-}
-
-bool FormView::isDialog(const std::string& formName) {
-    return formName == "frm2opti" || formName == "frm4about";
 }
 
 // Tab walks the boxes a player types into as the eye reads the window: a framed group's boxes
@@ -134,19 +131,25 @@ void FormView::applyFrame(const std::function<void(FormView&)>& beforeFirstShow)
     setWindowTitle(QString::fromStdString(form_.caption()));
     // The designed size is the client area; the menu bar sits above it. Only a new size from the
     // model resizes, so a caption change keeps the size the player chose.
+    const bool newBorder = applyBorder();
     const QSize size(std::max(form_.geometry().width, 1), std::max(form_.geometry().height, 1));
-    if (size != designedSize_) {
+    if (size != designedSize_ || newBorder) {
         designedSize_ = size;
         canvas_->setMinimumSize(size);
         const QSize whole(size.width(), size.height() + (menuBar_ ? menuBar_->sizeHint().height() : 0));
-        if (isDialog(form_.name()))
+        // Single and dialog borders cannot be dragged to another size.
+        if (form_.borderStyle() == 1 || form_.borderStyle() == 3) {
             setFixedSize(whole);
-        else
+        } else {
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
             resize(whole);
+        }
     }
     QPalette p = canvas_->palette();
     p.setColor(QPalette::Window, toQColor(form_.backColor()));
     canvas_->setPalette(p);
+    applyRegion();
     const bool shown = form_.loaded() && form_.visible();
     // Placed once; afterwards the window stays where the player moved it.
     if (shown && !placed_) {
@@ -154,6 +157,45 @@ void FormView::applyFrame(const std::function<void(FormView&)>& beforeFirstShow)
         if (beforeFirstShow) beforeFirstShow(*this);
     }
     setVisible(shown);
+}
+
+bool FormView::applyBorder() {
+    const int style = form_.borderStyle();
+    if (style == borderStyle_) return false;
+    borderStyle_ = style;
+    Qt::WindowFlags flags = style == 3 ? Qt::Dialog : Qt::Window;
+    if (style == 0) flags |= Qt::FramelessWindowHint;
+    setWindowFlags(flags);  // hides the window; applyFrame shows it again
+    return true;
+}
+
+// The region is in the client area's pixels, below the menu bar.
+void FormView::applyRegion() {
+    if (form_.region() == region_) return;
+    region_ = form_.region();
+    if (!region_) {
+        clearMask();
+        return;
+    }
+    QRegion mask = toQRegion(*region_).translated(0, menuBar_ ? menuBar_->sizeHint().height() : 0);
+    // An empty mask would mean no mask at all: a pixel outside the window leaves nothing shown.
+    if (mask.isEmpty()) mask = QRegion(-1, -1, 1, 1);
+    setMask(mask);
+}
+
+void FormView::showMessage(const forms::Form::Message& m) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (m.style & 0x70) {
+        case 16: icon = QMessageBox::Critical; break;
+        case 32: icon = QMessageBox::Question; break;
+        case 48: icon = QMessageBox::Warning; break;
+        case 64: icon = QMessageBox::Information; break;
+        default: break;
+    }
+    auto* box = new QMessageBox(icon, QString::fromStdString(m.title), QString::fromStdString(m.text), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
 }
 
 int FormView::menuWidth() const { return menuBar_ ? menuBar_->sizeHint().width() : 0; }

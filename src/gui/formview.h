@@ -5,8 +5,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "forms/form.h"
 
@@ -25,16 +27,15 @@ public:
     forms::Form& form() const { return form_; }
     QWidget* widget(const forms::Control& c) const;  // nullptr for menu items and timers
 
-    // Caption, size, back colour, shown or hidden; beforeFirstShow may move the window before it
-    // is shown for the first time.
+    // Caption, border, size, back colour, region, shown or hidden; beforeFirstShow may move the
+    // window before it is shown for the first time.
     void applyFrame(const std::function<void(FormView&)>& beforeFirstShow = {});
     void applyDirty();  // only the controls the model marked
     void applyFocus();
     void stopTimers();
     int menuWidth() const;  // the menu bar's width as its items need it; 0 without one
-
-    // The options and About windows are fixed-size dialogs.
-    static bool isDialog(const std::string& formName);
+    // A message box a handler raised, shown without waiting for it to be closed.
+    void showMessage(const forms::Form::Message& m);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,6 +47,8 @@ private:
     void addTimer(forms::Control& c);
     void apply(const forms::Control& c);
     void forward(const std::function<void()>& action);
+    bool applyBorder();  // true when the border changed
+    void applyRegion();
 
     forms::Form& form_;
     forms::Host& host_;
@@ -55,6 +58,8 @@ private:
     FormMenuBar* menuBar_ = nullptr;
     QSize designedSize_;
     bool placed_ = false;
+    int borderStyle_ = -1;
+    std::optional<std::vector<forms::RegionOp>> region_;
     std::unordered_map<const forms::Control*, QWidget*> widgets_;
     std::unordered_map<const forms::Control*, QTimer*> timers_;
 };

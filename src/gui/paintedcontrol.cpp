@@ -25,30 +25,26 @@ void PaintedControl::paintEvent(QPaintEvent*) {
 
 void PaintedControl::paintLine(QPainter& p) const {
     p.setPen(toQColor(control_.foreColor()));
-    const QRect r = rect();
-    // A negative width or height in the model runs the line the other way across its box.
-    const forms::Geometry& g = control_.geometry();
-    if ((g.width < 0) != (g.height < 0))
-        p.drawLine(r.bottomLeft(), r.topRight());
-    else
-        p.drawLine(r.topLeft(), r.bottomRight());
+    // The widget lies over the box around the end points.
+    const auto& e = control_.lineEnds();
+    const QPoint origin = QRect(QPoint(e.x1, e.y1), QPoint(e.x2, e.y2)).normalized().topLeft();
+    p.drawLine(QPoint(e.x1, e.y1) - origin, QPoint(e.x2, e.y2) - origin);
 }
 
 void PaintedControl::paintShape(QPainter& p) const {
-    // Style: 0 rectangle, 1 square, 2 oval, 3 circle, 4 rounded rectangle, 5 rounded square.
-    const int style = control_.style();
+    // 0 rectangle, 1 square, 2 oval, 3 circle, 4 rounded rectangle, 5 rounded square.
+    const int shape = control_.shape();
     QRect r = rect().adjusted(0, 0, -1, -1);
-    if (style % 2 == 1) {
-        const int side = std::min(r.width(), r.height());
-        r = QRect(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
-    }
-    p.setRenderHint(QPainter::Antialiasing, style >= 2);
-    p.setBrush(toQColor(control_.backColor()));
+    const int side = std::min(r.width(), r.height());
+    if (shape % 2 == 1) r = QRect(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+    p.setRenderHint(QPainter::Antialiasing, shape >= 2);
+    // A transparent shape shows only its outline.
+    p.setBrush(control_.backStyle() == 0 ? QBrush(Qt::NoBrush) : QBrush(toQColor(control_.backColor())));
     p.setPen(control_.borderStyle() == 0 ? QPen(Qt::NoPen) : QPen(toQColor(control_.foreColor())));
-    if (style == 2 || style == 3)
+    if (shape == 2 || shape == 3)
         p.drawEllipse(r);
-    else if (style == 4 || style == 5)
-        p.drawRoundedRect(r, 6, 6);
+    else if (shape == 4 || shape == 5)
+        p.drawRoundedRect(r, side / 8.0, side / 8.0);  // corners a quarter of the shorter side across
     else
         p.drawRect(r);
 }

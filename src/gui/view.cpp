@@ -43,6 +43,7 @@ void View::syncForm(forms::Form& f) {
         w->applyFrame([this](FormView& v) { place(v); });
     }
     w->applyDirty();
+    for (const forms::Form::Message& m : f.takeMessages()) w->showMessage(m);
     if (f.focusDirty()) {
         f.clearFocusDirty();
         w->applyFocus();

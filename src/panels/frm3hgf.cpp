@@ -246,14 +246,22 @@ void buildDorvikShotwellColumn(Frm3hgf& f, Builder& b) {
     place(f.Label7.add(9), {x, y, 200, 18}).design("15th Shotwell").setFont(9, true);
     y += RowStep;
     const Grid t{x + 160, y, 54, RowH, 6, 4};
+    // An average shows all fifteen digits of its fraction: its column is wide, the counts narrow.
+    const auto cell = [&t](int c, int r) {
+        constexpr int Left[] = {0, 44, 168}, Width[] = {40, 120, 40};
+        Geometry g = t.cell(0, r);
+        g.left += Left[c];
+        g.width = Width[c];
+        return g;
+    };
     const std::array<const char*, 3> heads = {"No", "Avg", "Mx"};
-    for (int c = 0; c < 3; ++c) place(f.Label7.add(6 + c), t.cell(c, 0)).design(heads[static_cast<size_t>(c)]).setAlignment(2);
+    for (int c = 0; c < 3; ++c) place(f.Label7.add(6 + c), cell(c, 0)).design(heads[static_cast<size_t>(c)]).setAlignment(2);
     const std::array<const char*, 6> groups = {"L1-6,N 20,26,8,10",    "L4-9,N 13,14,15,10", "L10-15,N 16,17,18,28",
                                                "L13-18,N 11,12,27,28", "L19-24,N 1,2,4,26",  "L28-33,N 0,22,24,35"};
     for (int k = 0; k < 6; ++k) {
         Geometry row = t.cell(0, 1 + k);
         place(f.Label7.add(k), {x, row.top + 2, 156, 18}).design(groups[static_cast<size_t>(k)]);
-        for (int c = 0; c < 3; ++c) shown(f.Text9.add(k + 6 * c), t.cell(c, 1 + k), "0");
+        for (int c = 0; c < 3; ++c) shown(f.Text9.add(k + 6 * c), cell(c, 1 + k), "0");
     }
 }
 

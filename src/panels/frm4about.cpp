@@ -4,6 +4,7 @@
 
 Frm4about::Frm4about() : forms::Form("frm4about") {
     setCaption("About");
+    setBorderStyle(3);  // a fixed dialog
     setGeometry({200, 160, 420, 140});
     Label1.design("Application contains 36 betting systems for French or European roulette").at(16, 20, 388, 36);
     Label1.setAlignment(2);

@@ -200,6 +200,7 @@ private:
 
 Frm2opti::Frm2opti() : forms::Form("frm2opti") {
     setCaption("Options QTM");
+    setBorderStyle(3);  // a fixed dialog
     setGeometry({80, 60, 850, 620});
 
     OptionsLayout l(*this);

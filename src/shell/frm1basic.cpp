@@ -71,7 +71,7 @@ Frm1basic::Frm1basic() : forms::Form("frm1basic") {
 
     for (int i = 0; i <= 28; ++i) {
         auto& t = Text1.add(i).at(10, rowY(i), 52, RowHeight).designColors(colors::WindowText, colors::White);
-        t.setFont(10, true);
+        t.setFont(i == 0 ? 10 : 11, true);  // the history reads at a glance
         t.setAlignment(2);
         if (i > 0) t.setLocked(true);  // the history is the record of what fell
         auto& d = Text2.add(i).at(66, rowY(i), 30, RowHeight);
@@ -195,12 +195,12 @@ Frm1basic::Frm1basic() : forms::Form("frm1basic") {
         b.box(Text15.add(1), "Bbet", bx + 10, y + 56, 70, "1");
         b.box(Text15.add(2), "CW7", bx + 90, y + 56, 90, "0");
     }
-    Check1.setToolTip("2nd system on");
-    Check2.setToolTip("1st system on");
-    Check3.setToolTip("7th system on");
+    Check1.setToolTip("2nd system");
+    Check2.setToolTip("1st system");
+    Check3.setToolTip("7th system");
 
     // The auto-click pair (never shown) and a button that does nothing, beside the spin buttons.
-    Command6.design("Command6").at(292, barY, 90, 30);
+    Command6.design("").at(292, barY, 90, 30);
     Command5.add(0).design("Start click").at(390, barY, 90, 30).setVisible(false);
     Command5.add(1).design("Stop click").at(486, barY, 120, 30).setVisible(false);
     Timer1.setInterval(60000);

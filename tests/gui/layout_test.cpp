@@ -91,3 +91,23 @@ TEST(Layout, EveryCaptionFitsItsControl) {
         }
     }
 }
+
+// A box's figures are not cut at the top or bottom: the history's larger digits fit their rows.
+TEST(Layout, EveryBoxIsTallEnoughForItsFont) {
+    app();
+    Session session{1};
+    session.start();
+    for (const char* name : Windows) session.form(name);
+    gui::View view(session);
+    view.sync();
+    for (const char* name : Windows) {
+        forms::Form& form = session.form(name);
+        gui::FormView* window = view.window(form);
+        for (forms::Control* c : form.controls()) {
+            QWidget* w = window->widget(*c);
+            if (!w || c->kind() != forms::Kind::TextBox) continue;
+            const int frame = c->borderStyle() != 0 ? 2 * w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+            EXPECT_LE(w->fontMetrics().height(), w->height() - frame) << nameOf(*c) << " is too low for its font";
+        }
+    }
+}

@@ -75,6 +75,7 @@ TEST(Colors, ModelAndSystemColours) {
         {forms::colors::ButtonFace, QColor(0xf0, 0xf0, 0xf0)},
         {forms::colors::ButtonText, Qt::black},
         {0x8000000E, QColor(0xfc, 0xfc, 0xfc)},
+        {0x80000009, Qt::white},  // an unmarked history row: black numbers must read on it
         {0x800000FF, Qt::black},  // no such entry
     };
     for (const Case& c : cases) EXPECT_EQ(gui::toQColor(c.model), c.shown) << std::hex << c.model;
@@ -290,4 +291,14 @@ TEST_F(ViewTest, PanelsOpenBesideTheEntryColumnAndStayWhereMoved) {
     options.show();
     view.sync();
     EXPECT_EQ(w->pos(), moved);
+}
+
+TEST_F(ViewTest, AFigureLongerThanItsBoxReadsFromItsStart) {
+    auto& f = session.frm1basic();
+    f.Text4[0].setText("0,0244 0,0216 0,021 0,0204 0,0196 0,019 0,0184");
+    view.sync();
+    auto* box = widget<QLineEdit>(f.Text4[0]);
+    EXPECT_EQ(box->cursorPosition(), 0);
+    typeDigits(widget<QLineEdit>(f.Text1[0]), "2");
+    EXPECT_EQ(widget<QLineEdit>(f.Text1[0])->cursorPosition(), 1);  // where the player types
 }

@@ -1,10 +1,12 @@
-// Small helpers the Edge sections share: the newest spin, whole-number boxes and writes that
-// build a text only when the box shows another figure.
+// Small helpers the Edge sections share: the newest spin, whole-number boxes, writes of figures
+// that moved and captions built on the stack.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "forms/convert.h"
@@ -36,14 +38,6 @@ inline bool plainDigits(std::string_view t, int64_t& v) {
     return true;
 }
 
-// Whether t is exactly how numText writes v (no "+", no leading zero, no "-0").
-inline bool showsNumber(std::string_view t, int64_t v) {
-    int64_t x = 0;
-    if (!plainDigits(t, x) || x != v) return false;
-    size_t i = t[0] == '-' ? 1 : 0;
-    return t[i] != '0' || (i == 0 && t.size() == 1);
-}
-
 // A typed box's number: plain digits are read in place, anything else by the one conversion.
 inline std::optional<double> numberIn(std::string_view t) {
     int64_t v = 0;
@@ -60,20 +54,41 @@ inline std::optional<int64_t> wholeNumber(std::string_view t) {
     return static_cast<int64_t>(*d);
 }
 
-// The box shows v afterwards; its text is built only when it showed another figure.
-inline void show(forms::Control& c, int64_t v) {
-    if (!showsNumber(c.text(), v)) c.setNumber(v);
-}
-
 // A figure that moved since the last spin; boxes start with the text of the start values.
 inline void showMoved(forms::Control& c, int64_t before, int64_t after) {
     if (before != after) c.setNumber(after);
 }
 
-// A sleep count: above 0 it rose this spin, and 0 is compared as text.
-inline void showCount(forms::Control& c, int64_t v) {
-    if (v == 0) c.setText("0");
-    else c.setNumber(v);
-}
+// A caption built on the stack and written once; a text longer than the buffer moves to the heap.
+class Line {
+public:
+    void add(std::string_view t) {
+        if (big_.empty() && n_ + t.size() <= sizeof(buf_)) {
+            std::memcpy(buf_ + n_, t.data(), t.size());
+            n_ += t.size();
+            return;
+        }
+        if (big_.empty()) big_.assign(buf_, n_);
+        big_.append(t);
+    }
+    void add(char c) { add(std::string_view(&c, 1)); }
+    // A number as the one conversion writes it; an empty variable adds nothing.
+    void add(const forms::Var& v) {
+        if (v.empty()) return;
+        char b[forms::NumTextMax];
+        add(std::string_view(b, forms::numTextTo(b, v.value())));
+    }
+    void add(int64_t v) {
+        char b[forms::NumTextMax];
+        add(std::string_view(b, forms::numTextTo(b, v)));
+    }
+    bool empty() const { return n_ == 0 && big_.empty(); }
+    std::string_view view() const { return big_.empty() ? std::string_view(buf_, n_) : std::string_view(big_); }
+
+private:
+    char buf_[96];
+    size_t n_ = 0;
+    std::string big_;
+};
 
 }  // namespace edge

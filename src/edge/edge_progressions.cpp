@@ -34,7 +34,7 @@ void edgeProgressions(Session& s) {
     for (int k = 0; k < 6; ++k) {
         auto& label = sw[k];
         if (auto stake = stepProgression(s.st.EdgeProgStep[static_cast<size_t>(k)], k, label.backColor() == On))
-            show(label, *stake);
+            label.setNumber(int64_t{*stake});
     }
 }
 

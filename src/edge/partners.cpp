@@ -1,4 +1,5 @@
 #include "edge/column_rows.h"
+#include "edge/edge_boxes.h"
 #include "edge/sections.h"
 #include "forms/convert.h"
 #include "panels/frm7tch.h"
@@ -20,6 +21,17 @@ std::optional<int64_t> bestFourHgfSum(const std::vector<std::string>& items) {
     return sum;
 }
 
+// The first five entries of a list, blank-separated, or "-" while one of them is empty.
+void showPartners(forms::Control& label, const std::array<std::string, 7>& list) {
+    Line out;
+    for (size_t k = 1; k <= 5; ++k) {
+        if (list[k].empty()) return label.setCaption("-");
+        if (k > 1) out.add(' ');
+        out.add(list[k]);
+    }
+    label.setCaption(out.view());
+}
+
 }  // namespace
 
 void partnerNumbers(Session& s) {
@@ -34,7 +46,7 @@ void partnerNumbers(Session& s) {
         sum = bestFourHgfSum(s.st.HgfSortedItems);
     }
     partnerListStep(s.st, rows, row13, limit, sum);
-    f.Label1[43].setCaption(partnerCaption(s.st.PartnerList));
+    showPartners(f.Label1[43], s.st.PartnerList);
 }
 
 void fiveNumberProgression(Session& s) {
@@ -48,7 +60,8 @@ void fiveNumberProgression(Session& s) {
     const bool running = st.i_cnt31st >= 0;
     if (running) f.Label1[44].setForeColor(forms::colors::Green);
     else if (wasRunning) f.Label1[44].setForeColor(forms::colors::White);
-    f.Label1[44].setCaption(running ? partnerCaption(st.PartnerBetList) : std::string("-"));
+    if (running) showPartners(f.Label1[44], st.PartnerBetList);
+    else f.Label1[44].setCaption("-");
     f.Text1[223].setNumber(st.l_cwin31st);
     f.Text1[224].setNumber(int64_t{st.l_mincw31st});
     f.Text1[225].setNumber(st.i_bbet31st);

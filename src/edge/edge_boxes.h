@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -64,8 +63,7 @@ class Line {
 public:
     void add(std::string_view t) {
         if (big_.empty() && n_ + t.size() <= sizeof(buf_)) {
-            std::memcpy(buf_ + n_, t.data(), t.size());
-            n_ += t.size();
+            for (char c : t) buf_[n_++] = c;  // a few characters: no library call
             return;
         }
         if (big_.empty()) big_.assign(buf_, n_);

@@ -152,10 +152,10 @@ void bookSwitchRow(Session& s, Frm7tch& w) {
     } else {
         st.i_cnt2213 = 0;
     }
-    show(w.Text1[tchbox::SwitchStake], st.i_bbet2213);
+    w.Text1[tchbox::SwitchStake].setNumber(st.i_bbet2213);
     // A length that is not a number leaves the spins-left box as it was.
     if (auto length = forms::toInt(w.Text1[tchbox::SwitchLength].text()))
-        show(w.Text1[tchbox::SwitchLeft], int64_t{*length} - st.i_cnt2213);
+        w.Text1[tchbox::SwitchLeft].setNumber(int64_t{*length} - st.i_cnt2213);
 }
 
 }  // namespace tch

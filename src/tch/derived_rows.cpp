@@ -263,7 +263,7 @@ void bookDerivedRow(Session& s, Frm7tch& w, int row, const Recent& h) {
     for (size_t i = 0; i < static_cast<size_t>(r.n); ++i) renumbered = renumbered || f.nums[i] != before.nums[i];
     if ((derived && renumbered) || label.caption() == "-") label.setCaption(captionOf(s.st, row));
     if (b.extra >= 0) put(w.Text1, b.extra, before.extra, f.extra);
-    if (!f.idle) show(w.Text1[b.betsLeft], *limit - f.step);
+    if (!f.idle) w.Text1[b.betsLeft].setNumber(*limit - f.step);
 }
 
 }  // namespace tch

@@ -176,7 +176,9 @@ void partnerListStep(state::TchNumberState& st, const std::array<Row, 5>& rows, 
     for (int k = 1; k <= 5; ++k) {
         const Row r = rows[static_cast<size_t>(k - 1)];
         if (!r) return;  // row 13 holds a spin, so rows 1..5 do too
-        st.PartnerList[static_cast<size_t>(k)] = forms::numText(routines::f_select1nbFromAnother1(*r));
+        char b[forms::NumTextMax];
+        const int64_t partner = routines::f_select1nbFromAnother1(*r);
+        st.PartnerList[static_cast<size_t>(k)].assign(b, forms::numTextTo(b, partner));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "panels/frm7tch.h"
+#include "routines/ladder_table.h"
 #include "routines/ladders.h"
 #include "shell/session.h"
 #include "tch/fields.h"
@@ -147,7 +148,7 @@ void bookAlternationRow(Session& s, Frm7tch& w, int row, const Recent& h) {
 void bookSwitchRow(Session& s, Frm7tch& w) {
     auto& st = s.st;
     if (w.Label1[tchbox::SwitchLabel].backColor() == Bet) {
-        st.i_bbet2213 = routines::f_3nbprog30(st.i_cnt2213);
+        st.i_bbet2213 = routines::LadderTable<routines::Ladder3nb30>::stake(st.i_cnt2213);  // f_3nbprog30
         ++st.i_cnt2213;
     } else {
         st.i_cnt2213 = 0;

@@ -3,6 +3,7 @@
 #include "edge/sections.h"
 #include "forms/convert.h"
 #include "panels/frm7tch.h"
+#include "routines/ladder_table.h"
 #include "routines/ladders.h"
 
 namespace edge {
@@ -67,7 +68,7 @@ void drawnFiveLists(Session& s) {
     f.Text1[284].setNumber(int64_t{st.i_maxbbet35_3});
     f.Text1[281].setNumber(st.l_cwin35_3);
     f.Text1[282].setNumber(int64_t{st.l_mincwin35_3});
-    if (go) f.Text1[277].setNumber(int64_t{routines::f_5nbprog29(static_cast<int64_t>(st.i_cntnon35_2.value()))});
+    if (go) f.Text1[277].setNumber(int64_t{routines::LadderTable<routines::Ladder5nb29>::stake(static_cast<int64_t>(st.i_cntnon35_2.value()))});
 }
 
 }  // namespace edge

@@ -47,7 +47,7 @@ Paint alternationSpin(AlternationFields& f, const AlternationInputs& in) {
             f.step = 1;
         }
     }
-    f.bb = routines::f_2nbprog60(f.step, f.step);
+    f.bb = routines::LadderTable<routines::Ladder2nb60>::stake(f.step);  // f_2nbprog60
     if (f.cwin < 0 && f.bb < 1) f.bb = 1;
     if (f.bb > f.bbMx) f.bbMx = f.bb;
     if (f.cwin < f.cwMin) f.cwMin = f.cwin;

@@ -22,6 +22,7 @@ TEST(LadderTable, EveryCountStakesAsTheBands) {
     expectSameStakes<routines::Ladder2nb60>("2nb60");
     expectSameStakes<routines::Ladder3nb30>("3nb30");
     expectSameStakes<routines::Ladder4nb40>("4nb40");
+    expectSameStakes<routines::Ladder5nb29>("5nb29");
     expectSameStakes<routines::Ladder6nbHalf>("6nbHalf");
     expectSameStakes<routines::Ladder12nb>("12nb");
 }

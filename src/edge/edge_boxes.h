@@ -62,14 +62,19 @@ inline void showMoved(forms::Control& c, int64_t before, int64_t after) {
 class Line {
 public:
     void add(std::string_view t) {
-        if (big_.empty() && n_ + t.size() <= sizeof(buf_)) {
-            for (char c : t) buf_[n_++] = c;  // a few characters: no library call
+        if (!spilled_ && t.size() <= sizeof(buf_) - n_) {
+            char* p = buf_ + n_;
+            const size_t k = t.size();
+            for (size_t i = 0; i < k; ++i) p[i] = t[i];  // a few characters: no library call
+            n_ += k;
             return;
         }
-        if (big_.empty()) big_.assign(buf_, n_);
-        big_.append(t);
+        spill(t);
     }
-    void add(char c) { add(std::string_view(&c, 1)); }
+    void add(char c) {
+        if (!spilled_ && n_ < sizeof(buf_)) buf_[n_++] = c;
+        else spill(std::string_view(&c, 1));
+    }
     // A number as the one conversion writes it; an empty variable adds nothing.
     void add(const forms::Var& v) {
         if (v.empty()) return;
@@ -80,12 +85,19 @@ public:
         char b[forms::NumTextMax];
         add(std::string_view(b, forms::numTextTo(b, v)));
     }
-    bool empty() const { return n_ == 0 && big_.empty(); }
-    std::string_view view() const { return big_.empty() ? std::string_view(buf_, n_) : std::string_view(big_); }
+    bool empty() const { return n_ == 0 && !spilled_; }
+    std::string_view view() const { return spilled_ ? std::string_view(big_) : std::string_view(buf_, n_); }
 
 private:
-    char buf_[96];
+    void spill(std::string_view t) {
+        if (!spilled_) big_.assign(buf_, n_);
+        spilled_ = true;
+        big_.append(t);
+    }
+
+    char buf_[160];
     size_t n_ = 0;
+    bool spilled_ = false;
     std::string big_;
 };
 

@@ -42,7 +42,7 @@ void partnerNumbers(Session& s) {
     std::optional<double> limit;
     std::optional<int64_t> sum;
     if (row13) {
-        limit = forms::toDouble(f.Text1[201].text());
+        limit = numberIn(f.Text1[201].text());
         sum = bestFourHgfSum(s.st.HgfSortedItems);
     }
     partnerListStep(s.st, rows, row13, limit, sum);
@@ -53,7 +53,9 @@ void fiveNumberProgression(Session& s) {
     auto& st = s.st;
     auto& f = s.frm7tch();
     std::optional<int64_t> limit;
-    if (forms::isWholeNumberText(f.Text1[229].text())) limit = forms::toInt64(f.Text1[229].text());
+    const std::string& typed = f.Text1[229].text();
+    if (int64_t v = 0; plainDigits(typed, v)) limit = v;  // the usual short limit, read in place
+    else if (forms::isWholeNumberText(typed)) limit = forms::toInt64(typed);
     if (!limit) return;
     const bool wasRunning = st.i_cnt31st >= 0;
     fiveNumberStep(st, historyText(s, 1), limit);

@@ -93,6 +93,7 @@ void store(St& st, const Named& n, const AlternationFields& f) {
 
 // A pair box holds a whole number, or matches nothing.
 std::optional<int64_t> pairNumber(const forms::Control& box) {
+    if (auto w = wholeNumber(box.text())) return w;  // plain digits, read in place
     auto v = forms::toDouble(box.text());
     if (!v || *v != std::floor(*v) || std::fabs(*v) > 1e9) return std::nullopt;
     return static_cast<int64_t>(*v);

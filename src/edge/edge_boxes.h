@@ -37,6 +37,14 @@ inline bool plainDigits(std::string_view t, int64_t& v) {
     return true;
 }
 
+// A typed limit of digits only ("-" allowed): short ones are read in place, longer ones by the
+// one conversion; nullopt for anything else ("", "2,5", letters).
+inline std::optional<int64_t> digitsLimit(std::string_view t) {
+    if (int64_t v = 0; plainDigits(t, v)) return v;
+    if (forms::isWholeNumberText(t)) return forms::toInt64(t);
+    return std::nullopt;
+}
+
 // A typed box's number: plain digits are read in place, anything else by the one conversion.
 inline std::optional<double> numberIn(std::string_view t) {
     int64_t v = 0;

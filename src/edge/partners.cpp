@@ -52,10 +52,7 @@ void partnerNumbers(Session& s) {
 void fiveNumberProgression(Session& s) {
     auto& st = s.st;
     auto& f = s.frm7tch();
-    std::optional<int64_t> limit;
-    const std::string& typed = f.Text1[229].text();
-    if (int64_t v = 0; plainDigits(typed, v)) limit = v;  // the usual short limit, read in place
-    else if (forms::isWholeNumberText(typed)) limit = forms::toInt64(typed);
+    const std::optional<int64_t> limit = digitsLimit(f.Text1[229].text());
     if (!limit) return;
     const bool wasRunning = st.i_cnt31st >= 0;
     fiveNumberStep(st, historyText(s, 1), limit);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,7 +74,12 @@ public:
         if (!spilled_ && t.size() <= sizeof(buf_) - n_) {
             char* p = buf_ + n_;
             const size_t k = t.size();
-            for (size_t i = 0; i < k; ++i) p[i] = t[i];  // a few characters: no library call
+            if (k <= 2) {  // a spin or a separator: no library call
+                if (k > 0) p[0] = t[0];
+                if (k > 1) p[1] = t[1];
+            } else {
+                std::memcpy(p, t.data(), k);
+            }
             n_ += k;
             return;
         }
@@ -86,10 +92,18 @@ public:
     // A number as the one conversion writes it; an empty variable adds nothing.
     void add(const forms::Var& v) {
         if (v.empty()) return;
+        if (!spilled_ && sizeof(buf_) - n_ >= forms::NumTextMax) {
+            n_ += forms::numTextTo(buf_ + n_, v.value());  // straight into the line
+            return;
+        }
         char b[forms::NumTextMax];
         add(std::string_view(b, forms::numTextTo(b, v.value())));
     }
     void add(int64_t v) {
+        if (!spilled_ && sizeof(buf_) - n_ >= forms::NumTextMax) {
+            n_ += forms::numTextTo(buf_ + n_, v);
+            return;
+        }
         char b[forms::NumTextMax];
         add(std::string_view(b, forms::numTextTo(b, v)));
     }

@@ -38,6 +38,32 @@ inline bool plainDigits(std::string_view t, int64_t& v) {
     return true;
 }
 
+// The whole number a short decimal text rounds to, halves to even, as forms::toInt gives it
+// ("12,34" 12, "12,5" 12, "13,5" 14); texts of another shape go to forms::toInt itself.
+inline std::optional<int32_t> roundedWhole(std::string_view t) {
+    const size_t comma = t.find(',');
+    if (comma == std::string_view::npos) return forms::toInt(t);
+    int64_t whole = 0;
+    const std::string_view frac = t.substr(comma + 1);
+    // At most 15 digits in all, so that the double the general conversion reads rounds alike.
+    const size_t digits = comma - (t[0] == '-' ? 1 : 0) + frac.size();
+    if (!plainDigits(t.substr(0, comma), whole) || frac.empty() || digits > 15) return forms::toInt(t);
+    int first = -1;
+    bool restNonZero = false;
+    for (char c : frac) {
+        const unsigned d = static_cast<unsigned>(static_cast<unsigned char>(c) - '0');
+        if (d > 9) return forms::toInt(t);
+        if (first < 0) first = static_cast<int>(d);
+        else restNonZero = restNonZero || d != 0;
+    }
+    const bool neg = t[0] == '-';
+    int64_t mag = neg ? -whole : whole;
+    if (first > 5 || (first == 5 && (restNonZero || mag % 2 != 0))) ++mag;
+    const int64_t v = neg ? -mag : mag;
+    if (v < INT32_MIN || v > INT32_MAX) return forms::toInt(t);
+    return static_cast<int32_t>(v);
+}
+
 // A typed limit of digits only ("-" allowed): short ones are read in place, longer ones by the
 // one conversion; nullopt for anything else ("", "2,5", letters).
 inline std::optional<int64_t> digitsLimit(std::string_view t) {

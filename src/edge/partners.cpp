@@ -14,7 +14,7 @@ std::optional<int64_t> bestFourHgfSum(const std::vector<std::string>& items) {
     if (items.size() < 5) return std::nullopt;
     int64_t sum = 0;
     for (size_t k = 1; k <= 4; ++k) {
-        auto v = forms::toInt(items[k]);
+        auto v = roundedWhole(items[k]);  // hundredths such as "12,34", read in place
         if (!v) return std::nullopt;
         sum += *v;
     }

@@ -92,6 +92,8 @@ void edgeGapBoard(Session& s) {
     auto n = spinIn(s.frm1basic().Text1[1]);
     if (!n) return;
     auto& b = s.st;
+    const std::array<int32_t, 7> before{b.EdgeMaxPairs,  b.EdgeMaxSixLines,  b.EdgeMaxStreets, b.EdgeMaxDozens,
+                                        b.EdgeMaxFinals[0], b.EdgeMaxFinals[1], b.EdgeMaxSingles};
     bookGapBoard(b, *n);
 
     const std::array<const int32_t*, 7> counts{b.EdgeSleepPairs.data(),  b.EdgeSleepSixLines.data(),
@@ -104,7 +106,7 @@ void edgeGapBoard(Session& s) {
     auto& box = s.frm8edge().Text1;
     for (size_t k = 0; k < Runs.size(); ++k) {
         const Run& f = Runs[k];
-        box[f.maxBox].setNumber(int64_t{maxima[k]});
+        showMoved(box[f.maxBox], before[k], maxima[k]);
         // A limit that is not a whole number marks nothing; the counts still run.
         const auto limit = wholeNumber(box[f.limitBox].text());
         const int64_t mark = limit ? *limit : std::numeric_limits<int64_t>::max();

@@ -68,7 +68,10 @@ void drawnFiveLists(Session& s) {
     f.Text1[284].setNumber(int64_t{st.i_maxbbet35_3});
     f.Text1[281].setNumber(st.l_cwin35_3);
     f.Text1[282].setNumber(int64_t{st.l_mincwin35_3});
-    if (go) f.Text1[277].setNumber(int64_t{routines::LadderTable<routines::Ladder5nb29>::stake(static_cast<int64_t>(st.i_cntnon35_2.value()))});
+    if (go) {
+        const auto count = static_cast<int64_t>(st.i_cntnon35_2.value());
+        f.Text1[277].setNumber(int64_t{routines::LadderTable<routines::Ladder5nb29>::stake(count)});  // f_5nbprog29
+    }
 }
 
 }  // namespace edge

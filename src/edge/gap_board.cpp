@@ -73,6 +73,13 @@ struct Run {
 };
 constexpr std::array<Run, 7> Runs{{{1, 18, 18, 19}, {0, 5, 20, 27}, {0, 11, 40, 41}, {0, 2, 45, 46},
                                    {0, 6, 54, 55}, {7, 9, 59, 60}, {0, 36, 98, 99}}};
+static_assert([] {
+    for (size_t k = 0; k < Runs.size(); ++k)
+        if (Runs[k].maxBox != edgebox::GapRuns[k].maxBox || Runs[k].limitBox != edgebox::GapRuns[k].limitBox ||
+            Runs[k].last - Runs[k].first + 1 != edgebox::GapRuns[k].count)
+            return false;
+    return true;
+}());
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include "forms/convert.h"
 #include "routines/classify.h"
+#include "routines/ladder_table.h"
 #include "routines/ladders.h"
 #include "routines/wheel.h"
 
@@ -160,7 +161,7 @@ int64_t unseenNumbersStep(state::TchNumberState& st, int n, std::optional<int64_
         } else {
             st.l_28cwin -= staked * st.i_28bbet;
         }
-        st.i_28bbet = routines::f_1nbprogCw87(st.i_28cnt);
+        st.i_28bbet = routines::LadderTable<routines::Ladder1nbCw87>::stake(st.i_28cnt);  // f_1nbprogCw87
     }
     const int64_t shown = st.i_28cnt2;
     st.i_28cnt2 = 0;
@@ -176,7 +177,9 @@ void partnerListStep(state::TchNumberState& st, const std::array<Row, 5>& rows, 
     for (int k = 1; k <= 5; ++k) {
         const Row r = rows[static_cast<size_t>(k - 1)];
         if (!r) return;  // row 13 holds a spin, so rows 1..5 do too
-        st.PartnerList[static_cast<size_t>(k)] = forms::numText(routines::f_select1nbFromAnother1(*r));
+        char b[forms::NumTextMax];
+        const int64_t partner = routines::f_select1nbFromAnother1(*r);
+        st.PartnerList[static_cast<size_t>(k)].assign(b, forms::numTextTo(b, partner));
     }
 }
 
@@ -204,7 +207,7 @@ void fiveNumberStep(state::TchNumberState& st, const std::string& t1, std::optio
     } else if (st.i_cnt31st >= 0) {
         st.i_cnt31st += 1;
         st.l_cwin31st -= 5 * st.i_bbet31st;
-        st.i_bbet31st = routines::f_5nbprog29(st.i_cnt31st);
+        st.i_bbet31st = routines::LadderTable<routines::Ladder5nb29>::stake(st.i_cnt31st);  // f_5nbprog29
         if (st.i_cnt31st > *limit) st.i_bbet31st = 0;
     }
     if (!st.PartnerList[4].empty() && st.i_cnt31st < 0) {
@@ -274,7 +277,7 @@ bool drawnFiveStep(state::TchNumberState& st, Row t1, bool t2, bool go) {
         st.y5 = 5 * n % 37;
     }
     st.i_cntnon35_3 += 1;
-    st.i_bbet35_3 = routines::f_5nbprog29(st.i_cntnon35_3 + 1);
+    st.i_bbet35_3 = routines::LadderTable<routines::Ladder5nb29>::stake(st.i_cntnon35_3 + 1);  // f_5nbprog29
     keepMin(st.l_mincwin35_3, std::max<int64_t>(st.l_cwin35_3, INT32_MIN));
     keepMax(st.i_maxbbet35_3, std::min<int64_t>(st.i_bbet35_3, INT32_MAX));
     if (go) st.i_cntnon35_2 += 1;

@@ -1,20 +1,23 @@
 #include "edge/column_rows.h"
+#include "edge/edge_boxes.h"
 #include "edge/sections.h"
 #include "forms/convert.h"
 #include "panels/frm7tch.h"
+#include "routines/ladder_table.h"
 #include "routines/ladders.h"
 
 namespace edge {
 
 namespace {
 
-std::string joined(std::initializer_list<const forms::Var*> items) {
-    std::string out;
+// The figures of a list joined by commas, written to the caption once.
+// An empty variable adds nothing, not even its comma.
+void showJoined(forms::Control& label, std::initializer_list<const forms::Var*> items, Line& out) {
     for (const forms::Var* v : items) {
-        if (!out.empty()) out += ',';
-        out += v->text();
+        if (!out.empty()) out.add(',');
+        out.add(*v);
     }
-    return out;
+    label.setCaption(out.view());
 }
 
 }  // namespace
@@ -33,8 +36,13 @@ void drawnThreeList(Session& s) {
         f.Text1[276].setNumber(st.i_maxcntnon35);
     }
     drawnThreeDraw(st, n, s.localTime());
-    f.Label1[54].setCaption(joined({&st.xi, &st.yi, &st.ni}));
-    f.Label1[53].setCaption(historyText(s, 1) + "," + historyText(s, 2));
+    Line three;
+    showJoined(f.Label1[54], {&st.xi, &st.yi, &st.ni}, three);
+    Line recent;
+    recent.add(historyText(s, 1));
+    recent.add(',');
+    recent.add(historyText(s, 2));
+    f.Label1[53].setCaption(recent.view());
 }
 
 void drawnFiveLists(Session& s) {
@@ -42,8 +50,16 @@ void drawnFiveLists(Session& s) {
     auto& f = s.frm7tch();
     const bool go = f.Check1.value() == 1;
     if (drawnFiveStep(st, historyRow(s, 1), !historyText(s, 2).empty(), go)) {
-        f.Label1[55].setCaption(joined({&st.X1, &st.X2, &st.X3, &st.x4, &st.x5}));
-        f.Label1[56].setCaption(joined({&st.Y1, &st.Y2, &st.Y3, &st.y4}) + "," + forms::numText(st.y5));
+        Line x;
+        showJoined(f.Label1[55], {&st.X1, &st.X2, &st.X3, &st.x4, &st.x5}, x);
+        Line y;
+        for (const forms::Var* v : {&st.Y1, &st.Y2, &st.Y3, &st.y4}) {
+            if (!y.empty()) y.add(',');
+            y.add(*v);
+        }
+        y.add(',');
+        y.add(int64_t{st.y5});
+        f.Label1[56].setCaption(y.view());
     }
     f.Text1[278].setNumber(st.i_cntnon35_3);
     f.Text1[279].setNumber(st.i_cntWin35);
@@ -52,7 +68,10 @@ void drawnFiveLists(Session& s) {
     f.Text1[284].setNumber(int64_t{st.i_maxbbet35_3});
     f.Text1[281].setNumber(st.l_cwin35_3);
     f.Text1[282].setNumber(int64_t{st.l_mincwin35_3});
-    if (go) f.Text1[277].setNumber(int64_t{routines::f_5nbprog29(static_cast<int64_t>(st.i_cntnon35_2.value()))});
+    if (go) {
+        const auto count = static_cast<int64_t>(st.i_cntnon35_2.value());
+        f.Text1[277].setNumber(int64_t{routines::LadderTable<routines::Ladder5nb29>::stake(count)});  // f_5nbprog29
+    }
 }
 
 }  // namespace edge

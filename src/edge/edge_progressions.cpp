@@ -5,18 +5,19 @@
 #include "edge/edge_boxes.h"
 #include "edge/sections.h"
 #include "panels/frm8edge.h"
-#include "routines/ladders.h"
+#include "routines/ladder_table.h"
 #include "shell/session.h"
 
 namespace edge {
 
+// The ladders by table: a progression left on climbs far past its ladder's end.
 const std::array<int (*)(int64_t), 6> ProgressionLadders{
-    routines::f_1nbprogCw87,
-    [](int64_t step) { return routines::f_2nbprog60(step, step); },
-    routines::f_3nbprog30,
-    routines::f_4nbprog40,
-    routines::f_6nbhalfbet,
-    routines::f_12nb,
+    routines::LadderTable<routines::Ladder1nbCw87>::stake,  // f_1nbprogCw87
+    routines::LadderTable<routines::Ladder2nb60>::stake,    // f_2nbprog60
+    routines::LadderTable<routines::Ladder3nb30>::stake,    // f_3nbprog30
+    routines::LadderTable<routines::Ladder4nb40>::stake,    // f_4nbprog40
+    routines::LadderTable<routines::Ladder6nbHalf>::stake,  // f_6nbhalfbet
+    routines::LadderTable<routines::Ladder12nb>::stake,     // f_12nb
 };
 
 std::optional<int> stepProgression(int32_t& step, int k, bool on) {
@@ -34,7 +35,7 @@ void edgeProgressions(Session& s) {
     for (int k = 0; k < 6; ++k) {
         auto& label = sw[k];
         if (auto stake = stepProgression(s.st.EdgeProgStep[static_cast<size_t>(k)], k, label.backColor() == On))
-            show(label, *stake);
+            label.setNumber(int64_t{*stake});
     }
 }
 

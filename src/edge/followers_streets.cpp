@@ -1,4 +1,5 @@
 #include "edge/column_rows.h"
+#include "edge/edge_boxes.h"
 #include "edge/sections.h"
 #include "forms/convert.h"
 #include "panels/frm7tch.h"
@@ -12,11 +13,12 @@ void followerCounts(Session& s) {
     if (historyText(s, 3).empty()) return;
     auto& box = s.frm8edge().Text1;
     const std::string& chosen = box[137].text();
-    // "Num" is typed by the player: anything but a whole number counts nothing this spin.
-    if (!forms::isWholeNumberText(chosen)) return;
-    const auto num = forms::toInt64(chosen);
+    // "Num" is typed by the player: anything but a whole number counts nothing this spin (nor
+    // does one too long to be a spin).
+    int64_t num = 0;
+    if (!plainDigits(chosen, num)) return;
     const Row before = historyRow(s, 2), n = historyRow(s, 1);
-    if (!num || !before || !n || *num != *before) return;
+    if (!before || !n || num != *before) return;
     auto& count = s.st.FollowerCounts[static_cast<size_t>(*n)];
     count += 1;
     box[100 + *n].setNumber(int64_t{count});

@@ -1,5 +1,6 @@
 #include "edge/gap_board.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "edge/edge_boxes.h"
@@ -39,40 +40,89 @@ const std::array<GapFamily, 7> GapFamilies{{
      [](EdgeBoardState& b) -> int32_t& { return b.EdgeMaxSingles; }, edgebox::singleBox, 98, 99},
 }};
 
+namespace {
+
+// One family's counts rise by one (stopping at the top), the group of the spin falls to 0, and
+// the maximum follows.
+template <int First, int Last, size_t N>
+inline void bump(std::array<int32_t, N>& counts, int slot, int32_t& mx) {
+    static_assert(First >= 0 && Last < static_cast<int>(N));
+    int32_t top = mx;
+    for (int i = First; i <= Last; ++i) counts[i] += counts[i] != std::numeric_limits<int32_t>::max();  // never wraps
+    if (slot >= First && slot <= Last) counts[static_cast<size_t>(slot)] = 0;
+    for (int i = First; i <= Last; ++i) top = std::max(top, counts[i]);
+    mx = top;
+}
+
+// The count box of every slot, family by family (the table the families' box functions give).
+struct BoxTable {
+    std::array<std::array<int16_t, 37>, 7> box{};
+};
+constexpr BoxTable makeBoxTable() {
+    BoxTable t;
+    int (*const fns[7])(int) = {edgebox::pairBox, edgebox::sixLineBox, edgebox::streetBox, edgebox::dozenBox,
+                                edgebox::finalBox, edgebox::finalBox, edgebox::singleBox};
+    for (size_t k = 0; k < 7; ++k)
+        for (int i = 0; i < 37; ++i) t.box[k][static_cast<size_t>(i)] = static_cast<int16_t>(fns[k](i));
+    return t;
+}
+constexpr BoxTable CountBoxes = makeBoxTable();
+
+struct Run {
+    int first, last, maxBox, limitBox;
+};
+constexpr std::array<Run, 7> Runs{{{1, 18, 18, 19}, {0, 5, 20, 27}, {0, 11, 40, 41}, {0, 2, 45, 46},
+                                   {0, 6, 54, 55}, {7, 9, 59, 60}, {0, 36, 98, 99}}};
+static_assert([] {
+    for (size_t k = 0; k < Runs.size(); ++k)
+        if (Runs[k].maxBox != edgebox::GapRuns[k].maxBox || Runs[k].limitBox != edgebox::GapRuns[k].limitBox ||
+            Runs[k].last - Runs[k].first + 1 != edgebox::GapRuns[k].count)
+            return false;
+    return true;
+}());
+
+}  // namespace
+
 void bookGapBoard(EdgeBoardState& b, int n) {
-    for (const GapFamily& f : GapFamilies) {
-        auto counts = f.counts(b);
-        int32_t& mx = f.maximum(b);
-        for (int i = f.first; i <= f.last; ++i) {
-            int32_t& c = counts[static_cast<size_t>(i)];
-            if (c < std::numeric_limits<int32_t>::max()) ++c;  // a count stops at its top, it never wraps
-        }
-        if (int slot = f.slotOf(n); slot >= f.first && slot <= f.last) counts[static_cast<size_t>(slot)] = 0;
-        for (int i = f.first; i <= f.last; ++i)
-            if (counts[static_cast<size_t>(i)] > mx) mx = counts[static_cast<size_t>(i)];
-    }
+    const bool number = n >= 1;
+    const int digit = n % 10;
+    bump<1, 18>(b.EdgeSleepPairs, number ? routines::oppositePairIndex(n) : -1, b.EdgeMaxPairs);
+    bump<0, 5>(b.EdgeSleepSixLines, number ? (n - 1) / 6 : -1, b.EdgeMaxSixLines);
+    bump<0, 11>(b.EdgeSleepStreets, number ? (n - 1) / 3 : -1, b.EdgeMaxStreets);
+    bump<0, 2>(b.EdgeSleepDozens, number ? (n - 1) / 12 : -1, b.EdgeMaxDozens);
+    bump<0, 6>(b.EdgeSleepFinals, digit <= 6 ? digit : -1, b.EdgeMaxFinals[0]);
+    bump<7, 9>(b.EdgeSleepFinals, digit >= 7 ? digit : -1, b.EdgeMaxFinals[1]);
+    bump<0, 36>(b.EdgeSleepSingles, n, b.EdgeMaxSingles);
 }
 
 void edgeGapBoard(Session& s) {
     auto n = spinIn(s.frm1basic().Text1[1]);
     if (!n) return;
-    std::array<int32_t, GapFamilies.size()> before;
-    for (size_t i = 0; i < GapFamilies.size(); ++i) before[i] = GapFamilies[i].maximum(s.st);
-    bookGapBoard(s.st, *n);
+    auto& b = s.st;
+    const std::array<int32_t, 7> before{b.EdgeMaxPairs,  b.EdgeMaxSixLines,  b.EdgeMaxStreets, b.EdgeMaxDozens,
+                                        b.EdgeMaxFinals[0], b.EdgeMaxFinals[1], b.EdgeMaxSingles};
+    bookGapBoard(b, *n);
 
+    const std::array<const int32_t*, 7> counts{b.EdgeSleepPairs.data(),  b.EdgeSleepSixLines.data(),
+                                               b.EdgeSleepStreets.data(), b.EdgeSleepDozens.data(),
+                                               b.EdgeSleepFinals.data(),  b.EdgeSleepFinals.data(),
+                                               b.EdgeSleepSingles.data()};
+    const std::array<int32_t, 7> maxima{b.EdgeMaxPairs,  b.EdgeMaxSixLines,  b.EdgeMaxStreets, b.EdgeMaxDozens,
+                                        b.EdgeMaxFinals[0], b.EdgeMaxFinals[1], b.EdgeMaxSingles};
     constexpr forms::Color AtLimit = 0xFFFF80, Plain = forms::colors::Window;
     auto& box = s.frm8edge().Text1;
-    for (size_t k = 0; k < GapFamilies.size(); ++k) {
-        const GapFamily& f = GapFamilies[k];
-        auto counts = f.counts(s.st);
-        showMoved(box[f.maxBox], before[k], f.maximum(s.st));
+    for (size_t k = 0; k < Runs.size(); ++k) {
+        const Run& f = Runs[k];
+        showMoved(box[f.maxBox], before[k], maxima[k]);
         // A limit that is not a whole number marks nothing; the counts still run.
-        auto limit = wholeNumber(box[f.limitBox].text());
+        const auto limit = wholeNumber(box[f.limitBox].text());
+        const int64_t mark = limit ? *limit : std::numeric_limits<int64_t>::max();
+        const int32_t* c = counts[k];
+        const auto& cells = CountBoxes.box[k];
         for (int i = f.first; i <= f.last; ++i) {
-            int32_t c = counts[static_cast<size_t>(i)];
-            auto& cell = box[f.box(i)];
-            showCount(cell, c);
-            cell.setBackColor(limit && c >= *limit ? AtLimit : Plain);
+            auto& cell = box[cells[static_cast<size_t>(i)]];
+            cell.setNumber(int64_t{c[i]});
+            cell.setBackColor(c[i] >= mark ? AtLimit : Plain);
         }
     }
 }

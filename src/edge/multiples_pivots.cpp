@@ -87,7 +87,8 @@ void multiplesAndPivots(Session& s) {
     } was{st.EdgeMaxMultiples, st.PivotSucc, st.PivotNsucc, st.PivotLineCount, st.PivotMxNs};
     bookMultiples(st, *n);
     showMoved(box[edgebox::MultiplesMax], was.EdgeMaxMultiples, st.EdgeMaxMultiples);
-    for (int k = 0; k < 6; ++k) showCount(box[edgebox::MultiplesFirst + k], st.EdgeSleepMultiples[static_cast<size_t>(k)]);
+    for (int k = 0; k < 6; ++k)
+        box[edgebox::MultiplesFirst + k].setNumber(int64_t{st.EdgeSleepMultiples[static_cast<size_t>(k)]});
 
     // A Horni or Dolni box that is not a number leaves the first result as it stands.
     box[edgebox::Pivot].setText(history[1].text());

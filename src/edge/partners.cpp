@@ -1,4 +1,5 @@
 #include "edge/column_rows.h"
+#include "edge/edge_boxes.h"
 #include "edge/sections.h"
 #include "forms/convert.h"
 #include "panels/frm7tch.h"
@@ -13,11 +14,22 @@ std::optional<int64_t> bestFourHgfSum(const std::vector<std::string>& items) {
     if (items.size() < 5) return std::nullopt;
     int64_t sum = 0;
     for (size_t k = 1; k <= 4; ++k) {
-        auto v = forms::toInt(items[k]);
+        auto v = roundedWhole(items[k]);  // hundredths such as "12,34", read in place
         if (!v) return std::nullopt;
         sum += *v;
     }
     return sum;
+}
+
+// The first five entries of a list, blank-separated, or "-" while one of them is empty.
+void showPartners(forms::Control& label, const std::array<std::string, 7>& list) {
+    Line out;
+    for (size_t k = 1; k <= 5; ++k) {
+        if (list[k].empty()) return label.setCaption("-");
+        if (k > 1) out.add(' ');
+        out.add(list[k]);
+    }
+    label.setCaption(out.view());
 }
 
 }  // namespace
@@ -30,25 +42,25 @@ void partnerNumbers(Session& s) {
     std::optional<double> limit;
     std::optional<int64_t> sum;
     if (row13) {
-        limit = forms::toDouble(f.Text1[201].text());
+        limit = numberIn(f.Text1[201].text());
         sum = bestFourHgfSum(s.st.HgfSortedItems);
     }
     partnerListStep(s.st, rows, row13, limit, sum);
-    f.Label1[43].setCaption(partnerCaption(s.st.PartnerList));
+    showPartners(f.Label1[43], s.st.PartnerList);
 }
 
 void fiveNumberProgression(Session& s) {
     auto& st = s.st;
     auto& f = s.frm7tch();
-    std::optional<int64_t> limit;
-    if (forms::isWholeNumberText(f.Text1[229].text())) limit = forms::toInt64(f.Text1[229].text());
+    const std::optional<int64_t> limit = digitsLimit(f.Text1[229].text());
     if (!limit) return;
     const bool wasRunning = st.i_cnt31st >= 0;
     fiveNumberStep(st, historyText(s, 1), limit);
     const bool running = st.i_cnt31st >= 0;
     if (running) f.Label1[44].setForeColor(forms::colors::Green);
     else if (wasRunning) f.Label1[44].setForeColor(forms::colors::White);
-    f.Label1[44].setCaption(running ? partnerCaption(st.PartnerBetList) : std::string("-"));
+    if (running) showPartners(f.Label1[44], st.PartnerBetList);
+    else f.Label1[44].setCaption("-");
     f.Text1[223].setNumber(st.l_cwin31st);
     f.Text1[224].setNumber(int64_t{st.l_mincw31st});
     f.Text1[225].setNumber(st.i_bbet31st);

@@ -201,7 +201,7 @@ void seededTriples(Session& s) {
         label.setForeColor(r.running ? Running : Idle);
         showMoved(box[b.cwin], was.cwin, r.cwin);
         showMoved(box[b.minCw], was.minCw, r.minCw);
-        show(box[b.bb], r.bb);  // the box starts at "0", the stake at 1
+        box[b.bb].setNumber(r.bb);  // the box starts at "0", the stake at 1
         showMoved(box[b.bbMax], was.bbMax, r.bbMax);
         showMoved(box[b.succ], was.succ, r.succ);
         showMoved(box[b.nsucc], was.nsucc, r.nsucc);

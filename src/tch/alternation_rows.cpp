@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "panels/frm7tch.h"
+#include "routines/ladder_table.h"
 #include "routines/ladders.h"
 #include "shell/session.h"
 #include "tch/fields.h"
@@ -46,7 +47,7 @@ Paint alternationSpin(AlternationFields& f, const AlternationInputs& in) {
             f.step = 1;
         }
     }
-    f.bb = routines::f_2nbprog60(f.step, f.step);
+    f.bb = routines::LadderTable<routines::Ladder2nb60>::stake(f.step);  // f_2nbprog60
     if (f.cwin < 0 && f.bb < 1) f.bb = 1;
     if (f.bb > f.bbMx) f.bbMx = f.bb;
     if (f.cwin < f.cwMin) f.cwMin = f.cwin;
@@ -92,6 +93,7 @@ void store(St& st, const Named& n, const AlternationFields& f) {
 
 // A pair box holds a whole number, or matches nothing.
 std::optional<int64_t> pairNumber(const forms::Control& box) {
+    if (auto w = wholeNumber(box.text())) return w;  // plain digits, read in place
     auto v = forms::toDouble(box.text());
     if (!v || *v != std::floor(*v) || std::fabs(*v) > 1e9) return std::nullopt;
     return static_cast<int64_t>(*v);
@@ -147,15 +149,15 @@ void bookAlternationRow(Session& s, Frm7tch& w, int row, const Recent& h) {
 void bookSwitchRow(Session& s, Frm7tch& w) {
     auto& st = s.st;
     if (w.Label1[tchbox::SwitchLabel].backColor() == Bet) {
-        st.i_bbet2213 = routines::f_3nbprog30(st.i_cnt2213);
+        st.i_bbet2213 = routines::LadderTable<routines::Ladder3nb30>::stake(st.i_cnt2213);  // f_3nbprog30
         ++st.i_cnt2213;
     } else {
         st.i_cnt2213 = 0;
     }
-    show(w.Text1[tchbox::SwitchStake], st.i_bbet2213);
+    w.Text1[tchbox::SwitchStake].setNumber(st.i_bbet2213);
     // A length that is not a number leaves the spins-left box as it was.
     if (auto length = forms::toInt(w.Text1[tchbox::SwitchLength].text()))
-        show(w.Text1[tchbox::SwitchLeft], int64_t{*length} - st.i_cnt2213);
+        w.Text1[tchbox::SwitchLeft].setNumber(int64_t{*length} - st.i_cnt2213);
 }
 
 }  // namespace tch

@@ -39,7 +39,11 @@ void Command8_Click(Session& s) {
     if (!h) return;  // no spin in the history yet
     const int n = h->spin();
     auto& w = s.frm7tch();
-    auto standard = [&](int row) { bookSleeperRow(s, w, row, n, sleeperLimits(w, row)); };
+    // A standard row reads its own limit box afresh; it has no ladder limit and never widens.
+    auto standard = [&](int row) {
+        const auto& limitBox = w.Text1[tchbox::StandardRows[static_cast<size_t>(row)].limit];
+        bookSleeperRow(s, w, row, n, SleeperLimits{wholeLimit(limitBox), {}, {}});
+    };
 
     for (int row = 0; row < 5; ++row) standard(row);                                    // 1-5
     for (int row = 0; row < DerivedRowCount; ++row) bookDerivedRow(s, w, row, *h);      // 6-8

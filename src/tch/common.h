@@ -85,32 +85,4 @@ inline void put(const forms::ControlArray& boxes, int i, int64_t before, int64_t
     if (before != after) boxes[i].setNumber(after);
 }
 
-// True when the box already shows v as the one conversion writes it ("-5", "0", "12").
-inline bool shows(std::string_view t, int64_t v) {
-    if (t.empty() || t.size() > 20) return false;
-    size_t i = 0;
-    bool neg = t[0] == '-';
-    if (neg) {
-        if (v >= 0 || t.size() == 1) return false;
-        i = 1;
-    } else if (v < 0) {
-        return false;
-    }
-    if (t[i] == '0' && t.size() > i + 1) return false;
-    uint64_t mag = neg ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
-    uint64_t got = 0;
-    for (; i < t.size(); ++i) {
-        unsigned d = static_cast<unsigned char>(t[i]) - '0';
-        if (d > 9) return false;
-        if (got > (UINT64_MAX - d) / 10) return false;
-        got = got * 10 + d;
-    }
-    return got == mag && !(neg && mag == 0);
-}
-
-// For boxes whose last figure is kept nowhere else.
-inline void show(forms::Control& box, int64_t v) {
-    if (!shows(box.text(), v)) box.setNumber(v);
-}
-
 }  // namespace tch

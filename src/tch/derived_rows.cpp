@@ -204,14 +204,36 @@ bool allDifferent(const Recent& h, int k) {
 }
 
 
-std::string captionOf(const St& st, int row) {
-    switch (row) {
-        case 0: return forms::numText(st.no62) + " " + forms::numText(st.no61) + " " + st.no63.text();
-        case 1: return forms::numText(st.no7);
-        default:
-            return forms::numText(st.no81) + " " + forms::numText(st.no82) + " " + forms::numText(st.no83) + " " +
-                   st.no84.text();
+// The row's numbers, blank-separated, built on the stack; a variable not set adds nothing.
+class Caption {
+public:
+    Caption& num(int64_t v) {
+        n_ += forms::numTextTo(buf_ + n_, v);
+        return *this;
     }
+    Caption& num(const forms::Var& v) {
+        if (!v.empty()) n_ += forms::numTextTo(buf_ + n_, v.value());
+        return *this;
+    }
+    Caption& blank() {
+        buf_[n_++] = ' ';
+        return *this;
+    }
+    std::string_view view() const { return {buf_, n_}; }
+
+private:
+    char buf_[5 * forms::NumTextMax + 4];
+    size_t n_ = 0;
+};
+
+void showCaption(forms::Control& label, const St& st, int row) {
+    Caption c;
+    switch (row) {
+        case 0: c.num(st.no62).blank().num(st.no61).blank().num(st.no63); break;
+        case 1: c.num(st.no7); break;
+        default: c.num(st.no81).blank().num(st.no82).blank().num(st.no83).blank().num(st.no84); break;
+    }
+    label.setCaption(c.view());
 }
 
 }  // namespace
@@ -261,9 +283,9 @@ void bookDerivedRow(Session& s, Frm7tch& w, int row, const Recent& h) {
     // The design caption "-" gives way to the numbers on the first spin.
     bool renumbered = false;
     for (size_t i = 0; i < static_cast<size_t>(r.n); ++i) renumbered = renumbered || f.nums[i] != before.nums[i];
-    if ((derived && renumbered) || label.caption() == "-") label.setCaption(captionOf(s.st, row));
+    if ((derived && renumbered) || label.caption() == "-") showCaption(label, s.st, row);
     if (b.extra >= 0) put(w.Text1, b.extra, before.extra, f.extra);
-    if (!f.idle) show(w.Text1[b.betsLeft], *limit - f.step);
+    if (!f.idle) w.Text1[b.betsLeft].setNumber(*limit - f.step);
 }
 
 }  // namespace tch

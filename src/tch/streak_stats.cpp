@@ -8,18 +8,22 @@
 namespace tch {
 
 Streaks scanStreaks(const std::array<int, 27>& codes, std::array<int64_t, 3>& records) {
-    Streaks s;
+    // At most one run is open at a time: the column of the last code and its length.
+    int column = -1;
+    int64_t length = 0;
     for (int c : codes) {
         if (c < 1 || c > 3) {
-            s.run = {};
+            column = -1;
+            length = 0;
             continue;
         }
-        const auto k = static_cast<size_t>(c - 1);
-        const int64_t run = s.run[k] + 1;
-        s.run = {};
-        s.run[k] = run;
-        if (run > records[k]) records[k] = run;
+        const int k = c - 1;
+        length = k == column ? length + 1 : 1;
+        column = k;
+        if (length > records[static_cast<size_t>(k)]) records[static_cast<size_t>(k)] = length;
     }
+    Streaks s;
+    if (column >= 0) s.run[static_cast<size_t>(column)] = length;
     return s;
 }
 

@@ -26,7 +26,14 @@ void showTotalsAndRounds(Session& s, Frm7tch& w) {
                        st.l_totcw2218 != t.finals;
     st.l_totcw2208 = forms::Var(t.all);
     st.l_totcw2218 = t.finals;
-    if (moved) w.setCaption("TchAll  " + forms::numText(t.all) + " 1P " + forms::numText(t.finals));
+    if (moved) {
+        char buf[8 + 4 + 2 * forms::NumTextMax] = "TchAll  ";
+        size_t n = 8;
+        n += forms::numTextTo(buf + n, t.all);
+        for (char c : {' ', '1', 'P', ' '}) buf[n++] = c;
+        n += forms::numTextTo(buf + n, t.finals);
+        w.setCaption(std::string(buf, n));
+    }
 
     for (size_t k = 0; k < st.MaxSleepTable.size(); ++k) {
         const int64_t slot = st.MaxSleepTable[k];

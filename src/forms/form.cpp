@@ -369,6 +369,5 @@ Control& Form::makeControl(Kind kind, std::string name) {
 
 void Form::registerControl(Control& c) { order_.push_back(&c); }
 
-void Form::noteDirty(Control& c) { dirty_.push_back(&c); }
 
 }  // namespace forms

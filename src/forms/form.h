@@ -65,9 +65,7 @@ public:
     const std::string& caption() const { return text(); }
     void setCaption(std::string_view t) { setText(t); }
     // A number shown by the one conversion (numText); the spin path's way to write figures.
-    void setNumber(int64_t v) {
-        if (cached_ != Cached::Int || cachedInt_ != v) changeNumber(v);  // most figures stand still
-    }
+    inline void setNumber(int64_t v);
     void setNumber(int v) { setNumber(static_cast<int64_t>(v)); }
     void setNumber(double v);
 
@@ -315,7 +313,7 @@ private:
     friend class Control;
     friend class ControlArray;
     void registerControl(Control& c);
-    void noteDirty(Control& c);
+    void noteDirty(Control& c) { dirty_.push_back(&c); }
 
     std::string name_;
     std::string caption_;
@@ -336,6 +334,20 @@ private:
 };
 
 // What the view needs of the application: its windows by name, the loaded ones, and End.
+// Most figures stand still; one that moves in a box without a change handler is only noted here
+// and formatted when the view reads it.
+inline void Control::setNumber(int64_t v) {
+    if (cached_ == Cached::Int && cachedInt_ == v) return;
+    if (onChange) return changeNumber(v);
+    cached_ = Cached::Int;
+    cachedInt_ = v;
+    stale_ = true;
+    if (!dirty_) {
+        dirty_ = true;
+        form_.noteDirty(*this);
+    }
+}
+
 class Host {
 public:
     virtual ~Host() = default;

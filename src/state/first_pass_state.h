@@ -88,6 +88,7 @@ struct HgfState {
     struct WrittenList {
         std::string text;
         std::vector<std::string> items;
+        bool fresh = false;  // items not yet taken by the next spin's reader
     };
     std::array<WrittenList, 3> HgfWrittenLists;
 };
@@ -180,6 +181,7 @@ struct Sys16thState {
     bool b_betL = false, b_betM = false, b_betH = false;
     double l_lperc = 0, l_mperc = 0;
     int32_t l_hperc = 0;
+    bool sharesShown = false;  // the three "% All" boxes show l_lperc, l_mperc and l_hperc
     int64_t i_bet16 = 4;
     bool b_cycleBet = false;
     int64_t i_wincnt16 = 0;

@@ -47,8 +47,9 @@ void dozenAlarm(Session& s) {
     in.counts = {static_cast<int64_t>(st.l_ll.value()), static_cast<int64_t>(st.l_mm.value()), st.l_hh};
     in.window = settings::historyRows(s, settings::Box::NonAppearWindow16);
     in.maxAll = settings::integer(s, settings::Box::MaxAllPercent);
+    char buf[3 * forms::NumTextMax];
+    in.shares = shownShares(st, f, buf);
     for (int k = 0; k < 3; ++k) {
-        in.shares[static_cast<size_t>(k)] = f.Text10[5 + k].text();
         in.green[static_cast<size_t>(k)] = f.Text10[k].backColor() == forms::colors::Green;
     }
     const AlarmResult r = dozenAlarm(rows, in);

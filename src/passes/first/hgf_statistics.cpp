@@ -153,6 +153,7 @@ void writeList(state::HgfState::WrittenList& w, std::string_view sep, std::span<
         for (char c : piece) *p++ = c;
     };
     w.items.resize(items.size() + (closed ? 2 : 1));
+    w.fresh = true;
     w.items.front().clear();
     for (size_t i = 0; i < items.size(); ++i) {
         put(sep);
@@ -339,9 +340,11 @@ void loadHgfLists(Session& s) {
     auto& f = s.frm3hgf();
     auto load = [&](hgf::ListText which, const forms::Control& box, std::string_view sep, std::vector<std::string>& list) {
         auto& written = st.HgfWrittenLists[which];
-        if (!written.items.empty() && box.text() == written.text) {
-            list.swap(written.items);  // the split made when the text was written
-            written.items.clear();
+        if (written.fresh && box.text() == written.text) {
+            // The split made when the text was written; the list it replaces is kept for the next
+            // write to overwrite in place.
+            list.swap(written.items);
+            written.fresh = false;
         } else {
             forms::splitInto(box.text(), sep, list);
         }

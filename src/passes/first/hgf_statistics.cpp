@@ -142,28 +142,36 @@ HgfList buildList(state::HgfState& st) {
 namespace {
 
 // Writes a list text and its split: `sep` before each item, and once more at the end when
-// `closed`. Short pieces are copied in place; this runs for three lists on every spin.
+// `closed`. This runs for three lists on every spin: the text is built on the stack and copied
+// once, and an item of the split is copied only when it differs from what that slot holds.
 void writeList(state::HgfState::WrittenList& w, std::string_view sep, std::span<const std::string* const> items,
                bool closed) {
-    size_t size = closed ? sep.size() : 0;
-    for (const std::string* item : items) size += sep.size() + item->size();
-    w.text.resize(size);
-    char* p = w.text.data();
-    auto put = [&p](std::string_view piece) {
-        for (char c : piece) *p++ = c;
+    constexpr size_t MaxItems = 13;
+    char buf[(MaxItems + 1) * (3 + forms::NumTextMax)];
+    const size_t count = std::min(items.size(), MaxItems);
+    char* p = buf;
+    auto put = [&p](const char* from, size_t n) {
+        for (size_t i = 0; i < n; ++i) p[i] = from[i];
+        p += n;
     };
-    w.items.resize(items.size() + (closed ? 2 : 1));
+    w.items.resize(count + (closed ? 2 : 1));
     w.fresh = true;
-    w.items.front().clear();
-    for (size_t i = 0; i < items.size(); ++i) {
-        put(sep);
-        put(*items[i]);
-        if (w.items[i + 1] != *items[i]) w.items[i + 1] = *items[i];
+    if (!w.items.front().empty()) w.items.front().clear();
+    for (size_t i = 0; i < count; ++i) {
+        const std::string& item = *items[i];
+        const size_t n = std::min(item.size(), forms::NumTextMax);
+        put(sep.data(), sep.size());
+        put(item.data(), n);
+        std::string& slot = w.items[i + 1];
+        bool same = slot.size() == n;
+        for (size_t c = 0; same && c < n; ++c) same = slot[c] == item[c];
+        if (!same) slot.assign(item.data(), n);
     }
     if (closed) {
-        put(sep);
-        w.items.back().clear();
+        put(sep.data(), sep.size());
+        if (!w.items.back().empty()) w.items.back().clear();
     }
+    w.text.assign(buf, static_cast<size_t>(p - buf));
 }
 
 }  // namespace

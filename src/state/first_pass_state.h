@@ -80,6 +80,13 @@ struct HgfState {
     // above "12,3").
     std::array<int64_t, 37> HgfSortKeys{};
     std::array<int32_t, 13> HgfTwelveNumbers{};
+    // The numbers by value, highest first, equal values by number: kept from spin to spin, where
+    // it is nearly in order already.
+    std::array<int8_t, 37> HgfRankOrder = [] {
+        std::array<int8_t, 37> o{};
+        for (int k = 0; k < 37; ++k) o[static_cast<size_t>(k)] = static_cast<int8_t>(k);
+        return o;
+    }();
     std::vector<std::string> HgfListItems;
     std::vector<std::string> HgfSortedItems;
     std::vector<std::string> HgfRatioItems;

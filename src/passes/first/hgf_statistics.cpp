@@ -111,11 +111,28 @@ void markNumbers(state::HgfState& st, double minValue, std::array<Mark, 37>& out
 }
 
 void rankValues(state::HgfState& st) {
-    st.HgfSortKeys = st.HgfValueHundredths;
-    std::sort(st.HgfSortKeys.begin(), st.HgfSortKeys.end(), std::greater<>());
+    // Insertion sort from last spin's order: a few numbers move each spin.
+    const auto& v = st.HgfValueHundredths;
+    auto& order = st.HgfRankOrder;
+    auto before = [&v](int a, int b) {
+        const int64_t va = v[static_cast<size_t>(a)], vb = v[static_cast<size_t>(b)];
+        return va > vb || (va == vb && a < b);
+    };
+    for (size_t i = 1; i < order.size(); ++i) {
+        const int8_t k = order[i];
+        size_t j = i;
+        for (; j > 0 && before(k, order[j - 1]); --j) order[j] = order[j - 1];
+        order[j] = k;
+    }
+    for (size_t i = 0; i < order.size(); ++i) st.HgfSortKeys[i] = v[static_cast<size_t>(order[i])];
 }
 
-HgfList buildList(state::HgfState& st) {
+namespace {
+
+// The list by scanning the numbers once per rank, as the panel always did: each rank takes the
+// first number of its value not yet taken, and a scan clears the flag of every number it passes
+// with another value.
+HgfList scanList(state::HgfState& st) {
     HgfList out;
     st.HgfListedFlag.fill(false);
     for (size_t m = 0; m <= 12; ++m) {
@@ -136,6 +153,39 @@ HgfList buildList(state::HgfState& st) {
             break;
         }
     }
+    return out;
+}
+
+}  // namespace
+
+HgfList buildList(state::HgfState& st) {
+    const auto& v = st.HgfValueHundredths;
+    const auto& order = st.HgfRankOrder;
+    for (size_t m = 0; m <= 12; ++m)
+        if (v[static_cast<size_t>(order[m])] != st.HgfSortKeys[m]) return scanList(st);  // keys ranked elsewhere
+    // The same list and flags from the ranking: rank m takes order[m], the thirteenth is the
+    // lowest number of the thirteenth value, and a number keeps its flag unless a later rank of
+    // another value scanned past it.
+    HgfList out;
+    std::array<int, 13> match{};
+    for (size_t m = 0; m < 12; ++m) match[m] = order[m];
+    size_t first = 12;
+    while (first > 0 && st.HgfSortKeys[first - 1] == st.HgfSortKeys[12]) --first;
+    match[12] = order[first];
+    out.thirteenth = match[12];
+    std::array<int, 14> furthest{};  // the furthest number scanned from rank j on
+    furthest[13] = -1;
+    for (size_t j = 13; j-- > 0;) furthest[j] = std::max(furthest[j + 1], match[j]);
+    st.HgfListedFlag.fill(false);
+    for (size_t m = 0; m < 12; ++m) {
+        const int k = match[m];
+        size_t next = m + 1;
+        while (next <= 12 && st.HgfSortKeys[next] == st.HgfSortKeys[m]) ++next;
+        st.HgfListedFlag[static_cast<size_t>(k)] = !(next <= 12 && furthest[next] > k);
+        st.HgfTwelveNumbers[m] = k;
+        out.numbers[m] = k;
+    }
+    out.count = 12;
     return out;
 }
 

@@ -81,6 +81,19 @@ int32_t clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, 
 
 }  // namespace
 
+namespace {
+
+// Gap / 37 to hundredths for the gaps a session meets; longer ones are worked out.
+constexpr size_t TabledGaps = 2048;
+const std::array<double, TabledGaps> GapRatios = [] {
+    std::array<double, TabledGaps> r{};
+    const Hundredths perWheel(37);
+    for (size_t g = 0; g < TabledGaps; ++g) r[g] = static_cast<double>(perWheel(static_cast<int64_t>(g))) / 100.0;
+    return r;
+}();
+
+}  // namespace
+
 void countSpin(state::HgfState& st, int n, int32_t spins) {
     for (int k = 0; k <= 36; ++k) {
         int32_t& gap = st.HgfGapCount[static_cast<size_t>(k)];
@@ -94,7 +107,8 @@ void countSpin(state::HgfState& st, int n, int32_t spins) {
         const int64_t h = perSpin(int64_t{st.HgfHitCount[k]} * gap);
         st.HgfValueHundredths[k] = h;
         st.HgfValue[k] = static_cast<double>(h) / 100.0;
-        st.HgfGapRatio[k] = static_cast<double>(perWheel(gap)) / 100.0;
+        st.HgfGapRatio[k] = static_cast<uint64_t>(gap) < TabledGaps ? GapRatios[static_cast<size_t>(gap)]
+                                                                    : static_cast<double>(perWheel(gap)) / 100.0;
     }
 }
 

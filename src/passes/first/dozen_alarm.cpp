@@ -37,8 +37,10 @@ AlarmResult dozenAlarm(const DozenRows& rows, const AlarmInput& in) {
 void dozenAlarm(Session& s) {
     Frm1basic& m = s.frm1basic();
     if (m.Text2[28].text().empty()) return;
-    Frm3hgf& f = s.frm3hgf();
     auto& st = s.st;
+    // Nothing is examined while every dozen came more than the alarm's limit.
+    if (st.l_ll.value() > RareInHistory && st.l_mm.value() > RareInHistory && st.l_hh > RareInHistory) return;
+    Frm3hgf& f = s.frm3hgf();
     DozenRows rows;
     for (size_t i = 0; i < rows.size(); ++i) rows[i] = m.Text2[static_cast<int>(i) + 1].text();
 

@@ -197,7 +197,6 @@ void sixteenthSystem(Session& s) {
     Frm1basic& m = s.frm1basic();
     Frm3hgf& f = s.frm3hgf();
     auto& st = s.st;
-    const DozenRows rows = dozenRows(m);
     const std::array<int64_t, 3> counts = {static_cast<int64_t>(st.l_ll.value()),
                                            static_cast<int64_t>(st.l_mm.value()), st.l_hh};
 
@@ -213,9 +212,14 @@ void sixteenthSystem(Session& s) {
         in.target = *target;
         in.window = *window;
         in.maxAll = *maxAll;
-        char buf[3 * forms::NumTextMax];
-        in.shares = shownShares(st, f, buf);
-        flags = dozenTargets(rows, in);
+        // A dozen that came more often than the target is no target: the rows are read only
+        // when one might be.
+        const bool rare = counts[0] <= *target || counts[1] <= *target || counts[2] <= *target;
+        if (in.fullHistory && rare) {
+            char buf[3 * forms::NumTextMax];
+            in.shares = shownShares(st, f, buf);
+            flags = dozenTargets(dozenRows(m), in);
+        }
     }
     st.b_betL = flags[0];
     st.b_betM = flags[1];
@@ -254,7 +258,7 @@ void sixteenthSystem(Session& s) {
     if (greens == 1 && wincnt) {
         CycleInput c;
         c.n = routines::spinOf(m.Text1[1].text());
-        c.rowClass = rows[0];
+        c.rowClass = m.Text2[1].text();
         c.dozen = chosen;
         c.counterOn = f.ManualCounter().caption() != "0";
         c.wincntLimit = *wincnt;

@@ -227,9 +227,12 @@ void writeList(state::HgfState::WrittenList& w, std::string_view sep, std::span<
         put(sep.data(), sep.size());
         put(item.data(), n);
         std::string& slot = w.items[i + 1];
-        bool same = slot.size() == n;
-        for (size_t c = 0; same && c < n; ++c) same = slot[c] == item[c];
-        if (!same) slot.assign(item.data(), n);
+        if (closed) {  // the numbers mostly stay; values and ratios move on every spin
+            bool same = slot.size() == n;
+            for (size_t c = 0; same && c < n; ++c) same = slot[c] == item[c];
+            if (same) continue;
+        }
+        slot.assign(item.data(), n);
     }
     if (closed) {
         put(sep.data(), sep.size());

@@ -64,17 +64,6 @@ const std::array<std::string, 37> NumberTexts = [] {
 
 const std::string& numberText(int n) { return NumberTexts[static_cast<size_t>(std::clamp(n, 0, 36))]; }
 
-int64_t Hundredths::operator()(int64_t num) const {
-    if (num <= 0 || den_ <= 0) return 0;
-    const double v = static_cast<double>(num) * scale_;
-    if (v >= 1e9) return hundredths(num, den_);
-    const auto whole = static_cast<int64_t>(v);
-    const double frac = v - static_cast<double>(whole);
-    // Far from a half the double quotient rounds like the exact one.
-    if (std::fabs(frac - 0.5) > 1e-6) return whole + (frac > 0.5 ? 1 : 0);
-    return hundredths(num, den_);
-}
-
 namespace {
 
 int32_t clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
@@ -95,15 +84,13 @@ const std::array<double, TabledGaps> GapRatios = [] {
 }  // namespace
 
 void countSpin(state::HgfState& st, int n, int32_t spins) {
-    for (int k = 0; k <= 36; ++k) {
-        int32_t& gap = st.HgfGapCount[static_cast<size_t>(k)];
-        if (k == n) gap = 0;
-        else bump(gap);
-    }
     bump(st.HgfHitCount[static_cast<size_t>(n)]);
     const Hundredths perSpin(spins), perWheel(37);
     for (size_t k = 0; k <= 36; ++k) {
-        const int64_t gap = st.HgfGapCount[k];
+        int32_t& g = st.HgfGapCount[k];
+        if (static_cast<int>(k) == n) g = 0;
+        else bump(g);
+        const int64_t gap = g;
         const int64_t h = perSpin(int64_t{st.HgfHitCount[k]} * gap);
         st.HgfValueHundredths[k] = h;
         st.HgfValue[k] = static_cast<double>(h) / 100.0;

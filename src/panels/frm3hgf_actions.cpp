@@ -202,7 +202,8 @@ void attachFrm3hgf(Session& s, Frm3hgf& f) {
     f.Text1.forEach([&f](Control& c) { c.onClick = [&f, i = c.index()] { Text1_Click(f, i); }; });
     f.Text10.forEach([&s, &f](Control& c) {
         c.onClick = [&s, &f, i = c.index()] { Text10_Click(s, f, i); };
-        c.onChange = [&f, i = c.index()] { Text10_Change(f, i); };
+        // Only the base bet acts on a change; the figures the 16th writes are formatted when shown.
+        if (c.index() == 3) c.onChange = [&f, i = c.index()] { Text10_Change(f, i); };
     });
     f.Label4.forEach([&s](Control& c) {
         c.onClick = [&s, &c] {

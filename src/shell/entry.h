@@ -12,6 +12,7 @@ forms::Color spinTextColor(int n);
 
 void Text1_KeyPress(Session& s, int index, int& key);
 void Text1_Change(Session& s, int index);
+void Text1_Change(Session& s, forms::Control& box);  // box is one of the history rows
 void Text1_Click(Session& s, int index);
 void Text5_Change(Session& s);
 

@@ -220,7 +220,7 @@ void attachFrm1basic(Session& s, Frm1basic& f) {
     for (int i = 0; i <= 28; ++i) {
         auto& t = f.Text1[i];
         t.onKeyPress = [&s, i](int& key) { shell::Text1_KeyPress(s, i, key); };
-        t.onChange = [&s, i] { shell::Text1_Change(s, i); };
+        t.onChange = [&s, &t] { shell::Text1_Change(s, t); };
         t.onClick = [&s, i] { shell::Text1_Click(s, i); };
     }
     f.Text5.onChange = [&s] { shell::Text5_Change(s); };

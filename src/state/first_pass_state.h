@@ -80,6 +80,13 @@ struct HgfState {
     // above "12,3").
     std::array<int64_t, 37> HgfSortKeys{};
     std::array<int32_t, 13> HgfTwelveNumbers{};
+    // The numbers by value, highest first, equal values by number: kept from spin to spin, where
+    // it is nearly in order already.
+    std::array<int8_t, 37> HgfRankOrder = [] {
+        std::array<int8_t, 37> o{};
+        for (int k = 0; k < 37; ++k) o[static_cast<size_t>(k)] = static_cast<int8_t>(k);
+        return o;
+    }();
     std::vector<std::string> HgfListItems;
     std::vector<std::string> HgfSortedItems;
     std::vector<std::string> HgfRatioItems;
@@ -88,6 +95,7 @@ struct HgfState {
     struct WrittenList {
         std::string text;
         std::vector<std::string> items;
+        bool fresh = false;  // items not yet taken by the next spin's reader
     };
     std::array<WrittenList, 3> HgfWrittenLists;
 };
@@ -180,6 +188,7 @@ struct Sys16thState {
     bool b_betL = false, b_betM = false, b_betH = false;
     double l_lperc = 0, l_mperc = 0;
     int32_t l_hperc = 0;
+    bool sharesShown = false;  // the three "% All" boxes show l_lperc, l_mperc and l_hperc
     int64_t i_bet16 = 4;
     bool b_cycleBet = false;
     int64_t i_wincnt16 = 0;

@@ -37,8 +37,10 @@ AlarmResult dozenAlarm(const DozenRows& rows, const AlarmInput& in) {
 void dozenAlarm(Session& s) {
     Frm1basic& m = s.frm1basic();
     if (m.Text2[28].text().empty()) return;
-    Frm3hgf& f = s.frm3hgf();
     auto& st = s.st;
+    // Nothing is examined while every dozen came more than the alarm's limit.
+    if (st.l_ll.value() > RareInHistory && st.l_mm.value() > RareInHistory && st.l_hh > RareInHistory) return;
+    Frm3hgf& f = s.frm3hgf();
     DozenRows rows;
     for (size_t i = 0; i < rows.size(); ++i) rows[i] = m.Text2[static_cast<int>(i) + 1].text();
 
@@ -47,8 +49,9 @@ void dozenAlarm(Session& s) {
     in.counts = {static_cast<int64_t>(st.l_ll.value()), static_cast<int64_t>(st.l_mm.value()), st.l_hh};
     in.window = settings::historyRows(s, settings::Box::NonAppearWindow16);
     in.maxAll = settings::integer(s, settings::Box::MaxAllPercent);
+    char buf[3 * forms::NumTextMax];
+    in.shares = shownShares(st, f, buf);
     for (int k = 0; k < 3; ++k) {
-        in.shares[static_cast<size_t>(k)] = f.Text10[5 + k].text();
         in.green[static_cast<size_t>(k)] = f.Text10[k].backColor() == forms::colors::Green;
     }
     const AlarmResult r = dozenAlarm(rows, in);

@@ -1,5 +1,7 @@
 #include "passes/first/first_pass.h"
 
+#include <array>
+
 #include "forms/convert.h"
 #include "passes/first/systems.h"
 #include "passes/second/second_pass.h"
@@ -22,36 +24,75 @@ forms::Color columnCodeColor(int code) {
 
 namespace {
 
-void classifyRows(Session& s, Frm1basic& f) {
-    s.st.l_ll = 0;
-    s.st.l_mm = 0;
-    s.st.l_hh = 0;
-    for (int i = 0; i <= 28; ++i) {
-        const std::string& t = f.Text1[i].text();
-        if (t.empty()) continue;
-        int n = routines::spinOf(t);
-        f.Text2[i].setText(routines::lhm_check(s, n));
-        int code = routines::columnClass(n);
-        static constexpr std::string_view CodeText[] = {"0", "1", "2", "3"};
-        f.Label5[i].setCaption(CodeText[code]);
-        f.Label5[i].setBackColor(columnCodeColor(code));
-        f.Label5[i].setForeColor(code == 0 ? colors::White : colors::Black);  // legible on its code colour
+constexpr int Rows = 29;  // the entry box and history rows 1 to 28
+
+// The three row columns, looked up once per spin.
+struct RowBoxes {
+    std::array<forms::Control*, Rows> spin, dozen, column;
+    explicit RowBoxes(Frm1basic& f) {
+        for (int i = 0; i < Rows; ++i) {
+            spin[static_cast<size_t>(i)] = &f.Text1[i];
+            dozen[static_cast<size_t>(i)] = &f.Text2[i];
+            column[static_cast<size_t>(i)] = &f.Label5[i];
+        }
     }
+};
+
+// The spin a history row holds: its rows are written canonically, so one or two digits is the
+// common case.
+int rowSpin(const std::string& t) {
+    const unsigned d0 = static_cast<unsigned char>(t[0]) - '0';
+    if (d0 <= 9) {
+        if (t.size() == 1) return static_cast<int>(d0);
+        const unsigned d1 = static_cast<unsigned char>(t[1]) - '0';
+        if (t.size() == 2 && d1 <= 9) return static_cast<int>(d0 * 10 + d1);
+    }
+    return routines::spinOf(t);
 }
 
-void shiftHistory(Frm1basic& f) {
-    for (int i = 27; i >= 0; --i) {
-        f.Text1[i + 1].setText(f.Text1[i].text());
-        f.Text2[i + 1].setText(f.Text2[i].text());
-        f.Label5[i + 1].setCaption(f.Label5[i].caption());
-        f.Label5[i + 1].setBackColor(f.Label5[i].backColor());
-        f.Label5[i + 1].setForeColor(f.Label5[i].foreColor());
+void classifyRows(Session& s, const RowBoxes& b) {
+    static constexpr std::string_view CodeText[] = {"0", "1", "2", "3"};
+    int32_t low = 0, mid = 0, high = 0;
+    for (size_t i = 0; i < Rows; ++i) {
+        const std::string& t = b.spin[i]->text();
+        if (t.empty()) continue;
+        const int n = rowSpin(t);
+        std::string_view dozen;
+        int code = 0;
+        if (n == 0) {
+            dozen = "0";
+        } else if (n >= 1 && n <= 36) {
+            code = (n - 1) % 3 + 1;
+            if (n <= 12) dozen = "L", ++low;
+            else if (n <= 24) dozen = "M", ++mid;
+            else dozen = "H", ++high;
+        }
+        b.dozen[i]->setText(dozen);
+        forms::Control& c = *b.column[i];
+        c.setCaption(CodeText[code]);
+        c.setBackColor(columnCodeColor(code));
+        c.setForeColor(code == 0 ? colors::White : colors::Black);  // legible on its code colour
+    }
+    s.st.l_ll = low;
+    s.st.l_mm = mid;
+    s.st.l_hh = high;
+}
+
+void shiftHistory(const RowBoxes& b) {
+    for (size_t i = Rows - 1; i-- > 0;) {
+        b.spin[i + 1]->setText(b.spin[i]->text());
+        b.dozen[i + 1]->setText(b.dozen[i]->text());
+        forms::Control& from = *b.column[i];
+        forms::Control& to = *b.column[i + 1];
+        to.setCaption(from.caption());
+        to.setBackColor(from.backColor());
+        to.setForeColor(from.foreColor());
     }
     // Only the topmost marker follows its spin; it leaves the history after row 28.
-    for (int i = 0; i <= 28; ++i) {
-        if (f.Text1[i].backColor() != colors::Green) continue;
-        f.Text1[i].setBackColor(colors::Window);
-        if (i < 28) f.Text1[i + 1].setBackColor(colors::Green);
+    for (size_t i = 0; i < Rows; ++i) {
+        if (b.spin[i]->backColor() != colors::Green) continue;
+        b.spin[i]->setBackColor(colors::Window);
+        if (i < Rows - 1) b.spin[i + 1]->setBackColor(colors::Green);
         break;
     }
 }
@@ -66,12 +107,19 @@ void Command1_Click(Session& s) {
     //    pass on it would settle the previous spin a second time.
     auto n = forms::toInt(f.Text1[0].text());
     if (!forms::isWholeNumberText(f.Text1[0].text()) || !n || *n < 0 || *n > 36) return;
-    f.Text1[0].setText(forms::numText(*n));  // the history holds canonical text ("5", not "05")
+    char buf[16 + forms::NumTextMax];
+    f.Text1[0].setText({buf, forms::numTextTo(buf, int64_t{*n})});  // canonical text ("5", not "05")
+    const RowBoxes rows(f);
 
     // 2. Spin counters and the button caption.
     st.l_general_cnt += 1;
     st.l_general_cnt2 += 1;
-    f.Command1.setCaption("Spins: " + st.l_general_cnt.text());
+    {
+        constexpr std::string_view Spins = "Spins: ";
+        Spins.copy(buf, Spins.size());
+        f.Command1.setCaption(
+            {buf, Spins.size() + forms::numTextTo(buf + Spins.size(), static_cast<int64_t>(st.l_general_cnt.value()))});
+    }
     if (f.Check1.value() == 1 && st.l_general_cnt >= 300) f.Command1.setBackColor(colors::Red);
 
     // 3. Per-dozen counters of the new number.
@@ -80,21 +128,21 @@ void Command1_Click(Session& s) {
     else if (*n >= 25) st.l_hall += 1;
 
     // 4. Classification of rows 0 to 28 (the new spin and the 28 before the shift).
-    classifyRows(s, f);
+    classifyRows(s, rows);
 
     // 5. 2nd system: settling the previous advice.
     secondSystemSettle(s);
 
     // 6. History shift and green marker.
-    shiftHistory(f);
+    shiftHistory(rows);
 
     // 7. Clear and refocus the entry box; L/M/H counts.
     f.Text1[0].setText("");
     f.Text2[0].setText("");
     f.Text1[0].setFocus();
-    f.Text3[0].setText(st.l_ll.text());
-    f.Text3[1].setText(st.l_mm.text());
-    f.Text3[2].setText(forms::numText(st.l_hh));
+    f.Text3[0].setNumber(static_cast<int64_t>(st.l_ll.value()));
+    f.Text3[1].setNumber(static_cast<int64_t>(st.l_mm.value()));
+    f.Text3[2].setNumber(int64_t{st.l_hh});
 
     // 8 to 22. The systems, each behind its own gate.
     secondSystemAdvise(s);     // 8

@@ -140,7 +140,8 @@ private:
 
 std::string listText(const std::vector<int64_t>& list) {
     std::string out;
-    for (size_t i = 1; i < list.size(); ++i) out += forms::numText(list[i]);
+    char buf[forms::NumTextMax];
+    for (size_t i = 1; i < list.size(); ++i) out.append(buf, forms::numTextTo(buf, list[i]));
     return out;
 }
 

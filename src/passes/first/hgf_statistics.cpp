@@ -64,37 +64,38 @@ const std::array<std::string, 37> NumberTexts = [] {
 
 const std::string& numberText(int n) { return NumberTexts[static_cast<size_t>(std::clamp(n, 0, 36))]; }
 
-int64_t Hundredths::operator()(int64_t num) const {
-    if (num <= 0 || den_ <= 0) return 0;
-    const double v = static_cast<double>(num) * scale_;
-    if (v >= 1e9) return hundredths(num, den_);
-    const auto whole = static_cast<int64_t>(v);
-    const double frac = v - static_cast<double>(whole);
-    // Far from a half the double quotient rounds like the exact one.
-    if (std::fabs(frac - 0.5) > 1e-6) return whole + (frac > 0.5 ? 1 : 0);
-    return hundredths(num, den_);
-}
-
 namespace {
 
 int32_t clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 }  // namespace
 
+namespace {
+
+// Gap / 37 to hundredths for the gaps a session meets; longer ones are worked out.
+constexpr size_t TabledGaps = 2048;
+const std::array<double, TabledGaps> GapRatios = [] {
+    std::array<double, TabledGaps> r{};
+    const Hundredths perWheel(37);
+    for (size_t g = 0; g < TabledGaps; ++g) r[g] = static_cast<double>(perWheel(static_cast<int64_t>(g))) / 100.0;
+    return r;
+}();
+
+}  // namespace
+
 void countSpin(state::HgfState& st, int n, int32_t spins) {
-    for (int k = 0; k <= 36; ++k) {
-        int32_t& gap = st.HgfGapCount[static_cast<size_t>(k)];
-        if (k == n) gap = 0;
-        else bump(gap);
-    }
     bump(st.HgfHitCount[static_cast<size_t>(n)]);
     const Hundredths perSpin(spins), perWheel(37);
     for (size_t k = 0; k <= 36; ++k) {
-        const int64_t gap = st.HgfGapCount[k];
+        int32_t& g = st.HgfGapCount[k];
+        if (static_cast<int>(k) == n) g = 0;
+        else bump(g);
+        const int64_t gap = g;
         const int64_t h = perSpin(int64_t{st.HgfHitCount[k]} * gap);
         st.HgfValueHundredths[k] = h;
         st.HgfValue[k] = static_cast<double>(h) / 100.0;
-        st.HgfGapRatio[k] = static_cast<double>(perWheel(gap)) / 100.0;
+        st.HgfGapRatio[k] = static_cast<uint64_t>(gap) < TabledGaps ? GapRatios[static_cast<size_t>(gap)]
+                                                                    : static_cast<double>(perWheel(gap)) / 100.0;
     }
 }
 
@@ -111,11 +112,28 @@ void markNumbers(state::HgfState& st, double minValue, std::array<Mark, 37>& out
 }
 
 void rankValues(state::HgfState& st) {
-    st.HgfSortKeys = st.HgfValueHundredths;
-    std::sort(st.HgfSortKeys.begin(), st.HgfSortKeys.end(), std::greater<>());
+    // Insertion sort from last spin's order: a few numbers move each spin.
+    const auto& v = st.HgfValueHundredths;
+    auto& order = st.HgfRankOrder;
+    auto before = [&v](int a, int b) {
+        const int64_t va = v[static_cast<size_t>(a)], vb = v[static_cast<size_t>(b)];
+        return va > vb || (va == vb && a < b);
+    };
+    for (size_t i = 1; i < order.size(); ++i) {
+        const int8_t k = order[i];
+        size_t j = i;
+        for (; j > 0 && before(k, order[j - 1]); --j) order[j] = order[j - 1];
+        order[j] = k;
+    }
+    for (size_t i = 0; i < order.size(); ++i) st.HgfSortKeys[i] = v[static_cast<size_t>(order[i])];
 }
 
-HgfList buildList(state::HgfState& st) {
+namespace {
+
+// The list by scanning the numbers once per rank, as the panel always did: each rank takes the
+// first number of its value not yet taken, and a scan clears the flag of every number it passes
+// with another value.
+HgfList scanList(state::HgfState& st) {
     HgfList out;
     st.HgfListedFlag.fill(false);
     for (size_t m = 0; m <= 12; ++m) {
@@ -139,30 +157,75 @@ HgfList buildList(state::HgfState& st) {
     return out;
 }
 
+}  // namespace
+
+HgfList buildList(state::HgfState& st) {
+    const auto& v = st.HgfValueHundredths;
+    const auto& order = st.HgfRankOrder;
+    for (size_t m = 0; m <= 12; ++m)
+        if (v[static_cast<size_t>(order[m])] != st.HgfSortKeys[m]) return scanList(st);  // keys ranked elsewhere
+    // The same list and flags from the ranking: rank m takes order[m], the thirteenth is the
+    // lowest number of the thirteenth value, and a number keeps its flag unless a later rank of
+    // another value scanned past it.
+    HgfList out;
+    std::array<int, 13> match{};
+    for (size_t m = 0; m < 12; ++m) match[m] = order[m];
+    size_t first = 12;
+    while (first > 0 && st.HgfSortKeys[first - 1] == st.HgfSortKeys[12]) --first;
+    match[12] = order[first];
+    out.thirteenth = match[12];
+    std::array<int, 14> furthest{};  // the furthest number scanned from rank j on
+    furthest[13] = -1;
+    for (size_t j = 13; j-- > 0;) furthest[j] = std::max(furthest[j + 1], match[j]);
+    st.HgfListedFlag.fill(false);
+    for (size_t m = 0; m < 12; ++m) {
+        const int k = match[m];
+        size_t next = m + 1;
+        while (next <= 12 && st.HgfSortKeys[next] == st.HgfSortKeys[m]) ++next;
+        st.HgfListedFlag[static_cast<size_t>(k)] = !(next <= 12 && furthest[next] > k);
+        st.HgfTwelveNumbers[m] = k;
+        out.numbers[m] = k;
+    }
+    out.count = 12;
+    return out;
+}
+
 namespace {
 
 // Writes a list text and its split: `sep` before each item, and once more at the end when
-// `closed`. Short pieces are copied in place; this runs for three lists on every spin.
+// `closed`. This runs for three lists on every spin: the text is built on the stack and copied
+// once, and an item of the split is copied only when it differs from what that slot holds.
 void writeList(state::HgfState::WrittenList& w, std::string_view sep, std::span<const std::string* const> items,
                bool closed) {
-    size_t size = closed ? sep.size() : 0;
-    for (const std::string* item : items) size += sep.size() + item->size();
-    w.text.resize(size);
-    char* p = w.text.data();
-    auto put = [&p](std::string_view piece) {
-        for (char c : piece) *p++ = c;
+    constexpr size_t MaxItems = 13;
+    char buf[(MaxItems + 1) * (3 + forms::NumTextMax)];
+    const size_t count = std::min(items.size(), MaxItems);
+    char* p = buf;
+    auto put = [&p](const char* from, size_t n) {
+        for (size_t i = 0; i < n; ++i) p[i] = from[i];
+        p += n;
     };
-    w.items.resize(items.size() + (closed ? 2 : 1));
-    w.items.front().clear();
-    for (size_t i = 0; i < items.size(); ++i) {
-        put(sep);
-        put(*items[i]);
-        if (w.items[i + 1] != *items[i]) w.items[i + 1] = *items[i];
+    w.items.resize(count + (closed ? 2 : 1));
+    w.fresh = true;
+    if (!w.items.front().empty()) w.items.front().clear();
+    for (size_t i = 0; i < count; ++i) {
+        const std::string& item = *items[i];
+        const size_t n = std::min(item.size(), forms::NumTextMax);
+        put(sep.data(), sep.size());
+        put(item.data(), n);
+        std::string& slot = w.items[i + 1];
+        if (closed) {  // the numbers mostly stay; values and ratios move on every spin
+            bool same = slot.size() == n;
+            for (size_t c = 0; same && c < n; ++c) same = slot[c] == item[c];
+            if (same) continue;
+        }
+        slot.assign(item.data(), n);
     }
     if (closed) {
-        put(sep);
-        w.items.back().clear();
+        put(sep.data(), sep.size());
+        if (!w.items.back().empty()) w.items.back().clear();
     }
+    w.text.assign(buf, static_cast<size_t>(p - buf));
 }
 
 }  // namespace
@@ -339,9 +402,11 @@ void loadHgfLists(Session& s) {
     auto& f = s.frm3hgf();
     auto load = [&](hgf::ListText which, const forms::Control& box, std::string_view sep, std::vector<std::string>& list) {
         auto& written = st.HgfWrittenLists[which];
-        if (!written.items.empty() && box.text() == written.text) {
-            list.swap(written.items);  // the split made when the text was written
-            written.items.clear();
+        if (written.fresh && box.text() == written.text) {
+            // The split made when the text was written; the list it replaces is kept for the next
+            // write to overwrite in place.
+            list.swap(written.items);
+            written.fresh = false;
         } else {
             forms::splitInto(box.text(), sep, list);
         }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -25,7 +26,16 @@ int64_t hundredths(int64_t num, int32_t den);
 class Hundredths {
 public:
     explicit Hundredths(int32_t den) : den_(den), scale_(den > 0 ? 100.0 / den : 0.0) {}
-    int64_t operator()(int64_t num) const;
+    int64_t operator()(int64_t num) const {
+        if (num <= 0 || den_ <= 0) return 0;
+        const double v = static_cast<double>(num) * scale_;
+        if (v >= 1e9) return hundredths(num, den_);
+        const auto whole = static_cast<int64_t>(v);
+        const double frac = v - static_cast<double>(whole);
+        // Far from a half the double quotient rounds like the exact one.
+        if (std::fabs(frac - 0.5) > 1e-6) return whole + (frac > 0.5 ? 1 : 0);
+        return hundredths(num, den_);
+    }
 
 private:
     int32_t den_;

@@ -98,13 +98,26 @@ void ninthSystem(Session& s) {
     if (out.stake == Stake::Show) f.Text3[1].setNumber(st.l_basebet4);
     else if (out.stake == Stake::Wait) f.Text3[1].setText("wait");
 
-    std::string shown;
-    shown.reserve(3 * st.UniqueNumbers.size());
-    for (size_t i = 1; i < st.UniqueNumbers.size(); ++i) {
-        if (i > 1) shown += ',';
-        shown += hgf::numberText(st.UniqueNumbers[i]);
+    // At most the 37 numbers, so the text is built on the stack.
+    const auto& unique = st.UniqueNumbers;
+    if (unique.size() <= 38) {
+        char buf[38 * 3];
+        size_t len = 0;
+        for (size_t i = 1; i < unique.size(); ++i) {
+            if (i > 1) buf[len++] = ',';
+            const int n = std::clamp(unique[i], 0, 36);  // as numberText shows it
+            if (n >= 10) buf[len++] = static_cast<char>('0' + n / 10);
+            buf[len++] = static_cast<char>('0' + n % 10);
+        }
+        f.Text3[0].setText({buf, len});
+    } else {
+        std::string shown;
+        for (size_t i = 1; i < unique.size(); ++i) {
+            if (i > 1) shown += ',';
+            shown += hgf::numberText(unique[i]);
+        }
+        f.Text3[0].setText(shown);
     }
-    f.Text3[0].setText(shown);
     f.Text3[2].setNumber(st.l_cwin4);
 }
 

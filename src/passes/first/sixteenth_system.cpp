@@ -1,5 +1,7 @@
 #include "passes/first/sixteenth_system.h"
 
+#include <cmath>
+
 #include "forms/convert.h"
 #include "panels/frm3hgf.h"
 #include "panels/frm5help.h"
@@ -35,6 +37,36 @@ std::array<bool, 3> dozenTargets(const DozenRows& rows, const TargetInput& in) {
 bool shareBelow(std::string_view share, int32_t maxAll) {
     const auto v = forms::toInt(share);
     return v && *v < maxAll;
+}
+
+namespace {
+
+// Whole value of the text numText writes for v, as toInt reads it back; nullopt where the text's
+// last digit could decide a half (then the text itself is read).
+std::optional<int64_t> wholeOfShown(double v) {
+    if (!(std::fabs(v) < 1e7)) return std::nullopt;
+    const double lower = std::floor(v);
+    const double frac = v - lower;
+    if (frac == 0) return static_cast<int64_t>(lower);
+    if (std::fabs(frac - 0.5) < 1e-6) return std::nullopt;
+    return static_cast<int64_t>(lower) + (frac > 0.5 ? 1 : 0);
+}
+
+}  // namespace
+
+std::array<std::string_view, 3> shownShares(const state::Sys16thState& st, Frm3hgf& f, char* buf) {
+    std::array<std::string_view, 3> out;
+    const double shown[3] = {st.l_lperc, st.l_mperc, static_cast<double>(st.l_hperc)};
+    for (size_t k = 0; k < 3; ++k) {
+        const auto whole = st.sharesShown ? wholeOfShown(shown[k]) : std::nullopt;
+        if (!whole) {
+            out[k] = f.Text10[5 + static_cast<int>(k)].text();
+            continue;
+        }
+        char* p = buf + k * forms::NumTextMax;
+        out[k] = {p, forms::numTextTo(p, *whole)};
+    }
+    return out;
 }
 
 namespace {
@@ -165,7 +197,6 @@ void sixteenthSystem(Session& s) {
     Frm1basic& m = s.frm1basic();
     Frm3hgf& f = s.frm3hgf();
     auto& st = s.st;
-    const DozenRows rows = dozenRows(m);
     const std::array<int64_t, 3> counts = {static_cast<int64_t>(st.l_ll.value()),
                                            static_cast<int64_t>(st.l_mm.value()), st.l_hh};
 
@@ -181,16 +212,22 @@ void sixteenthSystem(Session& s) {
         in.target = *target;
         in.window = *window;
         in.maxAll = *maxAll;
-        for (int k = 0; k < 3; ++k) in.shares[static_cast<size_t>(k)] = f.Text10[5 + k].text();
-        flags = dozenTargets(rows, in);
+        // A dozen that came more often than the target is no target: the rows are read only
+        // when one might be.
+        const bool rare = counts[0] <= *target || counts[1] <= *target || counts[2] <= *target;
+        if (in.fullHistory && rare) {
+            char buf[3 * forms::NumTextMax];
+            in.shares = shownShares(st, f, buf);
+            flags = dozenTargets(dozenRows(m), in);
+        }
     }
     st.b_betL = flags[0];
     st.b_betM = flags[1];
     st.b_betH = flags[2];
 
     // 2. Counts and target colours; a green box is the player's (or the alarm's) choice.
-    f.Text10[0].setText(st.l_ll.text());
-    f.Text10[1].setText(st.l_mm.text());
+    f.Text10[0].setNumber(static_cast<int64_t>(st.l_ll.value()));  // set by the pass: never empty here
+    f.Text10[1].setNumber(static_cast<int64_t>(st.l_mm.value()));
     f.Text10[2].setNumber(st.l_hh);
     for (int k = 0; k < 3; ++k) {
         forms::Control& box = f.Text10[k];
@@ -208,6 +245,7 @@ void sixteenthSystem(Session& s) {
     f.Text10[5].setNumber(st.l_lperc);
     f.Text10[6].setNumber(st.l_mperc);
     f.Text10[7].setNumber(st.l_hperc);
+    st.sharesShown = true;
 
     // 4. The chosen dozen, when exactly one box is green.
     int chosen = -1, greens = 0;
@@ -220,7 +258,7 @@ void sixteenthSystem(Session& s) {
     if (greens == 1 && wincnt) {
         CycleInput c;
         c.n = routines::spinOf(m.Text1[1].text());
-        c.rowClass = rows[0];
+        c.rowClass = m.Text2[1].text();
         c.dozen = chosen;
         c.counterOn = f.ManualCounter().caption() != "0";
         c.wincntLimit = *wincnt;

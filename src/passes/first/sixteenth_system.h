@@ -11,6 +11,8 @@
 #include "forms/form.h"
 #include "state/first_pass_state.h"
 
+class Frm3hgf;
+
 namespace passes {
 
 inline constexpr std::array<std::string_view, 3> Dozens = {"L", "M", "H"};
@@ -31,6 +33,11 @@ struct TargetInput {
     int32_t target = 0, window = 0, maxAll = 0;
     std::array<std::string_view, 3> shares;
 };
+
+// The "% All" boxes as the targets and the alarm read them: the whole value of each box's text
+// written into `buf` (room for three NumTextMax texts). Read from the shown figures when the 16th
+// wrote them, from the boxes otherwise.
+std::array<std::string_view, 3> shownShares(const state::Sys16thState& st, Frm3hgf& f, char* buf);
 
 // The share box's whole value is below maxAll.
 bool shareBelow(std::string_view share, int32_t maxAll);

@@ -111,3 +111,22 @@ TEST(DozenAlarm, ExaminesOnlyTheFirstRareDozen) {
     in.counts = {20, 3, 20};
     EXPECT_FALSE(passes::dozenAlarm(rows, in).flag);
 }
+
+// The targets and the alarm read the shares from the figures the 16th showed: the whole value
+// must be the one its box's text gives, also where the text's last digit decides a half.
+TEST_F(Cycle16, SharesReadFromTheFiguresMatchTheirBoxes) {
+    for (double v : {33.333333333333336, 12.5, 13.5, 12.499999999999998, 13.499999999999998, 66.66666666666667,
+                     0.0, 100.0, 45.5000001, 7.4999999, 1e8 + 0.5}) {
+        auto& st = s.st;
+        st.l_lperc = v;
+        st.l_mperc = v;
+        st.l_hperc = static_cast<int32_t>(v);
+        for (int k = 0; k < 2; ++k) f.Text10[5 + k].setNumber(v);
+        f.Text10[7].setNumber(st.l_hperc);
+        st.sharesShown = true;
+        char buf[3 * forms::NumTextMax];
+        const auto shares = passes::shownShares(st, f, buf);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(forms::toInt(shares[static_cast<size_t>(k)]), forms::toInt(f.Text10[5 + k].text())) << v;
+    }
+}

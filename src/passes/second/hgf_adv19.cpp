@@ -111,8 +111,10 @@ void nineteenthHgfAdv(Session& s) {
     if (const auto n = forms::toInt(newest); n && !newest.empty()) in.newest = *n;
     in.schedule = routines::advSchedule(s);
     in.averageFilter = settings::on(s, settings::Switch::AvgFlag);
+    forms::Control* hitBox[37];
     for (int n = 0; n <= 36; ++n) {
-        const auto h = forms::toInt(hgf.HitCounts(n).text());
+        hitBox[n] = &hgf.HitCounts(n);
+        const auto h = forms::toInt(hitBox[n]->text());
         if (!h) return;  // hit counts are the first pass's figures; without them nothing is settled
         in.hits[static_cast<size_t>(n)] = *h;
     }
@@ -139,19 +141,26 @@ void nineteenthHgfAdv(Session& s) {
     }
     hgf.Label14[6].setText(st.AdvShownAvgText);
     for (int n = 0; n <= 36; ++n) {
-        const Adv19Number& v = r.numbers[static_cast<size_t>(n)];
+        const auto i = static_cast<size_t>(n);
+        const Adv19Number& v = r.numbers[i];
         auto& absent = hgf.NonAppearLabels(n);
-        auto& stake = hgf.Label12[n];
-        auto& left = hgf.Label13[n];
         absent.setNumber(st.AdvNonAppear[n]);
         absent.setBackColor(v.played ? Played : Idle);
-        st.AdvShownStake[static_cast<size_t>(n)] = v.played ? v.stake : 0;
-        stake.setNumber(v.played ? v.stake : 0);
-        left.setNumber(v.played ? v.left : 0);
-        stake.setBackColor(v.stake != 0 ? StakeMark : Idle);
-        left.setBackColor(v.left != 0 ? LeftMark : Idle);
-        const bool orange = static_cast<double>(in.hits[static_cast<size_t>(n)]) >= r.avg;
-        hgf.HitCounts(n).setBackColor(orange ? Orange : forms::colors::White);
+        // Only this system writes the stake and spins-left labels: an unchanged figure keeps
+        // its text and colour.
+        const int64_t stake = v.played ? v.stake : 0, left = v.played ? v.left : 0;
+        if (stake != st.AdvShownStake[i]) {
+            st.AdvShownStake[i] = stake;
+            hgf.Label12[n].setNumber(stake);
+            hgf.Label12[n].setBackColor(stake != 0 ? StakeMark : Idle);
+        }
+        if (left != st.AdvShownLeft[i]) {
+            st.AdvShownLeft[i] = left;
+            hgf.Label13[n].setNumber(left);
+            hgf.Label13[n].setBackColor(left != 0 ? LeftMark : Idle);
+        }
+        const bool orange = static_cast<double>(in.hits[i]) >= r.avg;
+        hitBox[n]->setBackColor(orange ? Orange : forms::colors::White);
     }
     hgf.Label2[Frm3hgf::MaxLabel].setNumber(st.i_max19);
     auto& help = s.frm5help();

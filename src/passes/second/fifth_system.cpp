@@ -30,7 +30,10 @@ FifthSignal fifthSignal(std::string_view noRepeat, std::string_view repeat, std:
 namespace {
 
 void count(forms::Control& box) {
-    if (auto next = countedUp(box.text())) box.setText(*next);
+    const auto v = forms::toInt(box.text());
+    if (!v || *v == std::numeric_limits<int32_t>::max()) return;
+    char buf[forms::NumTextMax];
+    box.setText(std::string_view(buf, forms::numTextTo(buf, int64_t{*v} + 1)));
 }
 
 }  // namespace

@@ -104,7 +104,10 @@ double scoreKept(int64_t hits, double hgf, int64_t spins, const Settings& set) {
     if (spins <= 0) return 0;
     const double scaled = hgf / *set.divisor * 1e4;
     if (!(std::fabs(scaled) < 1e13)) return score(hits, hgf, spins, set);
-    const double frac = scaled - std::floor(scaled);
+    // std::floor without the library call; exact in this range.
+    double whole = static_cast<double>(static_cast<int64_t>(scaled));
+    if (whole > scaled) whole -= 1;
+    const double frac = scaled - whole;
     if (!(std::fabs(frac - 0.5) > 1e-9 * (1 + std::fabs(scaled)))) return score(hits, hgf, spins, set);
     const int64_t num = hits * 1000;
     int64_t q = num / spins, r = num % spins;

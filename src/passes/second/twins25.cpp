@@ -18,7 +18,11 @@ using fast::TwinsDisplay;
 
 // A seed or twin box's number; nullopt unless it holds a whole number.
 std::optional<int64_t> boxNumber(const forms::Control& c) {
-    return forms::isWholeNumberText(c.text()) ? forms::toInt64(c.text()) : std::nullopt;
+    const std::string& t = c.text();
+    if (!forms::isWholeNumberText(t)) return std::nullopt;
+    // Short ones read in place; the same value toInt64 gives.
+    if (t.size() <= 9) return forms::toInt(t);
+    return forms::toInt64(t);
 }
 
 struct Instance {

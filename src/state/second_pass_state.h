@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -142,10 +141,6 @@ struct Twins25State {
     int32_t i_mincw25 = 0;
     int64_t i_25cntplay2 = -1, i_25nb2 = -1, i_25bbet2 = 0, i_cw252 = 0;
     int32_t i_mincw252 = 0;
-    // The HGF panel's six-line figures as last read: their texts and values, so a text that has
-    // not changed is not converted again.
-    std::array<std::string, 6> TwinSixthsText;
-    std::array<std::optional<double>, 6> TwinSixthsValue;
 };
 
 // 12th Fast panel of the second pass, with parts of the 24th and 25th systems.

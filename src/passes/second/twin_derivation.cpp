@@ -53,16 +53,10 @@ std::optional<Choice> derive(const std::vector<std::string>& items, const Sixths
 std::optional<Sixths> sixths(Session& s) {
     Sixths f{};
     auto& hgf = s.frm3hgf();
-    auto& st = s.st;
-    for (size_t k = 0; k < 6; ++k) {
-        const std::string& t = hgf.Text5[static_cast<int>(k)].text();
-        if (t != st.TwinSixthsText[k]) {
-            st.TwinSixthsText[k] = t;
-            st.TwinSixthsValue[k] = forms::toDouble(t);
-        }
-        const auto& v = st.TwinSixthsValue[k];
+    for (int k = 0; k < 6; ++k) {
+        const auto v = forms::toDouble(hgf.Text5[k].text());
         if (!v) return std::nullopt;
-        f[k] = *v;
+        f[static_cast<size_t>(k)] = *v;
     }
     return f;
 }

@@ -108,6 +108,14 @@ struct Sys19thAdvState {
     int32_t b19 = 0;
     std::array<int32_t, 37> AdvNonAppear{};
     std::array<int32_t, 37> AdvStaked{};
+    // What the panel shows after the last run, kept so it is not read back from the labels:
+    // each number's next stake and spins left, and the average of the hits with its text and
+    // whole value.
+    std::array<int64_t, 37> AdvShownStake{};
+    std::array<int64_t, 37> AdvShownLeft{};
+    double AdvShownAvg = 0;
+    std::string AdvShownAvgText = "0";
+    int64_t AdvShownAvgWhole = 0;
 };
 
 // "9th Unique nbrs".

@@ -123,6 +123,16 @@ struct Sys24thState {
     std::vector<Var> IgBetNumbers = {Var(-2)};  // the numbers to bet, then the end mark -2
     std::array<double, 37> IgScore{};
     std::array<double, 37> IgScoreSorted{};
+    // Derived, kept between spins to save work: the numbers in the order of the last ranking
+    // (any order is correct, a near one is cheap to sort), and the sorted scores' text as last
+    // written with the scores it was built from.
+    std::array<int8_t, 37> IgOrder = [] {
+        std::array<int8_t, 37> a{};
+        for (int8_t n = 0; n <= 36; ++n) a[static_cast<size_t>(n)] = n;
+        return a;
+    }();
+    std::array<double, 37> IgShownScores{};
+    std::string IgShownText;
 };
 
 // "25th Twins", two instances; a step of -1 means idle.

@@ -7,6 +7,8 @@
 #include "passes/second/gold_ratio24.h"
 #include "passes/second/twins25.h"
 #include "settings/frm2opti.h"
+#include "settings/settings.h"
+#include "shell/frm1basic.h"
 #include "support/feed.h"
 
 namespace {
@@ -57,6 +59,29 @@ struct FastSystems : ::testing::Test {
     std::string box(int i) { return s.frm6fast().Text4[i].text(); }
     forms::Color label(int i) { return s.frm6fast().Label4[i].foreColor(); }
 };
+
+// The scores come from the hit counts the HGF panel shows; Reset empties the sorted scores and
+// the next spin shows them again.
+TEST(GoldRatio24Panel, ScoresFollowTheHgfCountsAndReturnAfterAReset) {
+    Session s{3};
+    s.frm2opti().Check2[static_cast<int>(settings::Switch::HgfActive)].setValue(1);
+    s.frm2opti().Option2[1].setValue(1);  // "HGF disadv" No
+    auto& f = s.frm6fast();
+    feed(s, {7, 7, 3, 12});
+    const std::string zeros = [] {
+        std::string z;
+        for (int i = 0; i < 34; ++i) z += "  0";
+        return z;
+    }();
+    EXPECT_EQ(f.Text4[63].text(), "  0,5  0,25  0,25" + zeros);
+    EXPECT_EQ(f.Text4[64].text(), "  7");  // 0,5 crosses 0,382 and is still taken
+    EXPECT_EQ(f.Text4[70].text(), "  7  -2");
+    s.frm1basic().Command2.click();
+    EXPECT_EQ(f.Text4[63].text(), "");
+    feed(s, {3});
+    EXPECT_EQ(f.Text4[63].text(), "  1" + zeros + "  0  0");
+    EXPECT_EQ(f.Text4[70].text(), "  3  -2");
+}
 
 TEST_F(FastSystems, GroupCountsAndTheirVerdicts) {
     feed(s, {5, 15, 25});

@@ -134,14 +134,14 @@ void eighteenthColourPatterns(Session& s) {
 
     const Colour18Result r = colourPatterns18(st, in);
 
-    showInt(p.Text1[14], st.i_18zig);
-    showInt(p.Text1[15], st.i_18string);
-    showInt(p.Text1[2], st.i_18cntallzig);
-    showInt(p.Text1[3], st.i_18cntallstring);
-    showInt(p.Text1[5], st.i_18maxlenzig);
-    showInt(p.Text1[6], st.i_18maxlenstring);
-    showInt(p.Text1[11], st.i_18lastnonzig);
-    showInt(p.Text1[12], st.i_18lastnonstring);
+    p.Text1[14].setNumber(st.i_18zig);
+    p.Text1[15].setNumber(st.i_18string);
+    p.Text1[2].setNumber(st.i_18cntallzig);
+    p.Text1[3].setNumber(st.i_18cntallstring);
+    p.Text1[5].setNumber(st.i_18maxlenzig);
+    p.Text1[6].setNumber(st.i_18maxlenstring);
+    p.Text1[11].setNumber(st.i_18lastnonzig);
+    p.Text1[12].setNumber(st.i_18lastnonstring);
 
     auto& advice = p.Text1[4];
     switch (r.advice) {
@@ -158,8 +158,8 @@ void eighteenthColourPatterns(Session& s) {
             break;
     }
 
-    showInt(p.Text1[13], st.l_18thbbet);
-    showInt(p.Text1[16], st.l_cwin18);
+    p.Text1[13].setNumber(st.l_18thbbet);
+    p.Text1[16].setNumber(st.l_cwin18);
     if (r.listChanged) {
         std::string list;
         for (int64_t v : st.l_18thlist) list += forms::numText(v);

@@ -6,6 +6,8 @@
 #include "forms/convert.h"
 #include "panels/frm3hgf.h"
 #include "panels/frm6fast.h"
+#include "passes/second/hgf_number_list.h"
+#include "passes/second/shown_figures.h"
 #include "passes/second/systems.h"
 #include "shell/frm1basic.h"
 #include "shell/session.h"
@@ -95,8 +97,36 @@ int stepLowHigh(state::Sys12thPanelState& st, int h, int64_t spins) {
 
 namespace {
 
-// The history's count of each group number, in the panel's order.
-constexpr std::string_view GroupNumbers[] = {"5", "15", "25", "35", "11", "22", "33", "10", "20", "30"};
+// The history's count of each group number, in the panel's order: "5", "15", "25", "35", "11",
+// "22", "33", "10", "20", "30". The index of a row's text among them, -1 for any other text.
+int groupOf(const std::string& t) {
+    if (t.size() == 1) return t[0] == '5' ? 0 : -1;
+    if (t.size() != 2 || t[0] < '1' || t[0] > '3') return -1;
+    const int tens = t[0] - '0';
+    if (t[1] == '5') return tens;                  // 15, 25, 35
+    if (t[1] == t[0]) return 3 + tens;             // 11, 22, 33
+    if (t[1] == '0') return 6 + tens;              // 10, 20, 30
+    return -1;
+}
+
+}  // namespace
+
+namespace {
+
+// "a,b,c" written without building a string.
+void showJoined(forms::Control& c, const std::string& a, const std::string& b, const std::string& d) {
+    char buf[64];
+    if (a.size() + b.size() + d.size() + 2 > sizeof buf) {
+        c.setText(a + "," + b + "," + d);
+        return;
+    }
+    size_t n = 0;
+    for (const std::string* p : {&a, &b, &d}) {
+        if (n) buf[n++] = ',';
+        for (char ch : *p) buf[n++] = ch;
+    }
+    c.setText(std::string_view(buf, n));
+}
 
 }  // namespace
 
@@ -105,10 +135,8 @@ void twelfthFastGroups(Session& s) {
     auto& main = s.frm1basic();
     std::array<int64_t, 10> counts{};
     for (int r = 1; r <= 28; ++r) {
-        const std::string& t = main.Text1[r].text();
-        if (t.empty() || t.size() > 2) continue;
-        for (size_t g = 0; g < counts.size(); ++g)
-            if (t == GroupNumbers[g]) ++counts[g];
+        const int g = groupOf(main.Text1[r].text());
+        if (g >= 0) ++counts[static_cast<size_t>(g)];
     }
     int64_t* fields[] = {&st.i_pot5, &st.i_pot15, &st.i_pot25, &st.i_pot35, &st.i_pot11,
                          &st.i_pot22, &st.i_pot33, &st.i_pot10, &st.i_pot20, &st.i_pot30};
@@ -121,9 +149,9 @@ void twelfthFastGroups(Session& s) {
     st.i_pot7max = static_cast<int32_t>(std::min<int64_t>(max7, INT32_MAX));
 
     auto& f = s.frm6fast();
-    f.Text4[93].setText(st.i_pot17.text());
+    showVar(f.Text4[93], st.i_pot17);
     f.Text4[95].setNumber(st.i_pot17max);
-    f.Text4[94].setText(st.i_pot7.text());
+    showVar(f.Text4[94], st.i_pot7);
     f.Text4[96].setNumber(int64_t{st.i_pot7max});
     for (size_t g = 0; g < counts.size(); ++g) f.Text4[83 + static_cast<int>(g)].setNumber(counts[g]);
 
@@ -143,23 +171,25 @@ void twelfthFastTail(Session& s) {
     const std::string& row1 = main.Text1[1].text();
     if (!main.Text1[3].text().empty()) {
         const auto& items = st.HgfListItems;
-        if (items.size() > 12) f.Label4[86].setCaption(items[10] + "," + items[11] + "," + items[12]);
+        if (items.size() > 12) showJoined(f.Label4[86], items[10], items[11], items[12]);
         const bool wasRunning = st.b_4;
         fast12::bookTriple(st, row1);
         if (wasRunning && !st.b_4) {
             f.Text4[98].setNumber(st.i_4max);
             f.Label4[84].setForeColor(forms::colors::White);
         }
-        const auto fresh = forms::split(s.frm3hgf().Text3[4].text(), " - ");
-        if (fast12::startTriple(st, st.HgfRatioItems, fresh)) {
+        // A bet starts only when none runs and the theory figures are there.
+        std::vector<std::string> scratch;
+        if (!st.b_4 && st.HgfRatioItems.size() >= 11 &&
+            fast12::startTriple(st, st.HgfRatioItems, hgfNumberItems(s, scratch))) {
             const auto& n = st.FastTripleNumbers;
             f.Label4[84].setForeColor(0xFF00);
-            f.Label4[84].setCaption(n[0] + "," + n[1] + "," + n[2]);
+            showJoined(f.Label4[84], n[0], n[1], n[2]);
         }
         if (20 - static_cast<int64_t>(st.i_4.value()) <= 0) f.Label4[84].setForeColor(forms::colors::White);
     }
-    f.Text4[101].setText(st.i_cw4.text());
-    f.Text4[105].setText(st.i_bb_4.text());
+    showVar(f.Text4[101], st.i_cw4);
+    showVar(f.Text4[105], st.i_bb_4);
     f.Text4[99].setNumber(20 - static_cast<int64_t>(st.i_4.value()));
 
     const int paint = fast12::stepLowHigh(st, fast::hl_check(row1), st.l_general_cnt2);
@@ -167,7 +197,7 @@ void twelfthFastTail(Session& s) {
     if (paint & 2) f.Label4[79].setForeColor(0xFF00);
     if (paint & 4) f.Label4[78].setForeColor(forms::colors::White);
     if (paint & 8) f.Label4[79].setForeColor(forms::colors::White);
-    f.Text4[102].setText(st.d_low25perc.text());
+    showVar(f.Text4[102], st.d_low25perc);
     f.Text4[103].setNumber(st.d_high25perc);
     f.Text4[104].setNumber(int64_t{st.i_cw25hl});
 }

@@ -14,10 +14,20 @@ namespace passes {
 
 namespace colors = forms::colors;
 
-std::optional<std::string> countedUp(std::string_view count) {
+namespace {
+
+std::optional<int64_t> nextCount(std::string_view count) {
     const auto v = forms::toInt(count);
     if (!v || *v == std::numeric_limits<int32_t>::max()) return std::nullopt;
-    return forms::numText(int64_t{*v} + 1);
+    return int64_t{*v} + 1;
+}
+
+}  // namespace
+
+std::optional<std::string> countedUp(std::string_view count) {
+    const auto next = nextCount(count);
+    if (!next) return std::nullopt;
+    return forms::numText(*next);
 }
 
 FifthSignal fifthSignal(std::string_view noRepeat, std::string_view repeat, std::string_view noRepeatCount) {
@@ -29,8 +39,12 @@ FifthSignal fifthSignal(std::string_view noRepeat, std::string_view repeat, std:
 
 namespace {
 
+// The text is formatted here rather than left to setNumber: the signal reads it right after.
 void count(forms::Control& box) {
-    if (auto next = countedUp(box.text())) box.setText(*next);
+    const auto next = nextCount(box.text());
+    if (!next) return;
+    char buf[forms::NumTextMax];
+    box.setText(std::string_view(buf, forms::numTextTo(buf, *next)));
 }
 
 }  // namespace

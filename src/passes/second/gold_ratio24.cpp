@@ -38,7 +38,10 @@ double score(std::optional<int64_t> hits, std::optional<double> hgf, int64_t spi
     return static_cast<double>(tenThousandths) / 1e4;
 }
 
-std::string step(state::Sys24thState& st, int spin, const Figures& fig, const Settings& set) {
+namespace {
+
+// Books the newest spin against the numbers bet after the previous one.
+void settle(state::Sys24thState& st, int spin, const Settings& set) {
     const int64_t cw = static_cast<int64_t>(st.l_cw24.value());
     if (set.stopLoss && set.profitTarget && *set.stopLoss < cw && cw < *set.profitTarget) {
         st.b_cwminus = false;
@@ -50,33 +53,79 @@ std::string step(state::Sys24thState& st, int spin, const Figures& fig, const Se
     }
     const auto now = static_cast<int64_t>(st.l_cw24.value());
     if (now < st.l_min_cw24) st.l_min_cw24 = static_cast<int32_t>(std::max<int64_t>(now, INT32_MIN));
+}
 
+// Ranks st.IgScore (filled by the caller) and takes the leaders up to the ratio; the numbers
+// taken are written to `taken` as the panel shows them, returning the length.
+size_t choose(state::Sys24thState& st, const Settings& set, char* taken) {
     st.IgBetNumbers.assign(1, forms::Var(-2));
-    for (int n = 0; n <= 36; ++n) {
-        const double sc = score(fig.hits[static_cast<size_t>(n)], fig.hgf[static_cast<size_t>(n)], fig.spins, set);
-        st.IgScore[static_cast<size_t>(n)] = sc;
-        st.IgScoreSorted[static_cast<size_t>(n)] = sc;
+    // Highest score first, equal scores by number: the order the choice takes them in. The order
+    // of the previous spin is nearly right, so an insertion sort from it costs little.
+    auto& order = st.IgOrder;
+    const auto& sc = st.IgScore;
+    auto before = [&sc](int a, int b) {
+        const double x = sc[static_cast<size_t>(a)], y = sc[static_cast<size_t>(b)];
+        return x > y || (x == y && a < b);
+    };
+    for (size_t i = 1; i < order.size(); ++i) {
+        const int8_t n = order[i];
+        size_t j = i;
+        for (; j > 0 && before(n, order[j - 1]); --j) order[j] = order[j - 1];
+        order[j] = n;
     }
-    std::sort(st.IgScoreSorted.begin(), st.IgScoreSorted.end(), std::greater<>());
+    for (size_t k = 0; k < order.size(); ++k) st.IgScoreSorted[k] = sc[static_cast<size_t>(order[k])];
 
-    std::string taken;
+    size_t len = 0;
     st.d_grat = 0;
-    if (!set.ratio) return taken;
-    for (double sorted : st.IgScoreSorted) {
+    if (!set.ratio) return len;
+    for (size_t k = 0; k < order.size(); ++k) {
+        const double sorted = st.IgScoreSorted[k];
         if (sorted > 0) {
-            for (int n = 0; n <= 36; ++n) {
-                if (st.IgScore[static_cast<size_t>(n)] != sorted) continue;
-                taken += "  ";
-                taken += forms::numText(n);
-                st.IgBetNumbers.insert(st.IgBetNumbers.end() - 1, forms::Var(n));
-                st.IgScore[static_cast<size_t>(n)] = -1;
-                break;
-            }
+            // The first number not yet taken with this score: equal scores sit in number order.
+            const int n = order[k];
+            taken[len++] = ' ';
+            taken[len++] = ' ';
+            len += forms::numTextTo(taken + len, int64_t{n});
+            st.IgBetNumbers.insert(st.IgBetNumbers.end() - 1, forms::Var(n));
+            st.IgScore[static_cast<size_t>(n)] = -1;
         }
         if (st.d_grat + sorted > *set.ratio) break;
         st.d_grat += sorted;
     }
-    return taken;
+    return len;
+}
+
+constexpr size_t TakenMax = 37 * 4;
+
+// score() for an HGF value as the first pass keeps it (whole hundredths, so rounding it to three
+// decimals leaves it as it is) and a divisor that is not 0. Far from a half the HGF term rounds
+// as a plain nearest; near one, or out of range, score() decides.
+double scoreKept(int64_t hits, double hgf, int64_t spins, const Settings& set) {
+    if (spins <= 0) return 0;
+    const double scaled = hgf / *set.divisor * 1e4;
+    if (!(std::fabs(scaled) < 1e13)) return score(hits, hgf, spins, set);
+    // std::floor without the library call; exact in this range.
+    double whole = static_cast<double>(static_cast<int64_t>(scaled));
+    if (whole > scaled) whole -= 1;
+    const double frac = scaled - whole;
+    if (!(std::fabs(frac - 0.5) > 1e-9 * (1 + std::fabs(scaled)))) return score(hits, hgf, spins, set);
+    const int64_t num = hits * 1000;
+    int64_t q = num / spins, r = num % spins;
+    if (r < 0) {
+        q -= 1;
+        r += spins;
+    }
+    if (2 * r > spins || (2 * r == spins && (q & 1))) ++q;
+    return static_cast<double>(q * 10 - static_cast<int64_t>(std::nearbyint(scaled))) / 1e4;
+}
+
+}  // namespace
+
+std::string step(state::Sys24thState& st, int spin, const Figures& fig, const Settings& set) {
+    settle(st, spin, set);
+    for (size_t n = 0; n <= 36; ++n) st.IgScore[n] = score(fig.hits[n], fig.hgf[n], fig.spins, set);
+    char taken[TakenMax];
+    return std::string(taken, choose(st, set, taken));
 }
 
 }  // namespace gold24
@@ -92,37 +141,46 @@ void twentyFourthSystem(Session& s) {
     set.stopLoss = settings::integer(s, Box::StopLoss);
     set.ratio = settings::number(s, Box::IgRatio);
     set.hgfDisadv = settings::hgfDisadvEnabled(s);
-    set.divisor = settings::number(s, Box::HgfDisadvDivisor);
+    if (set.hgfDisadv) set.divisor = settings::number(s, Box::HgfDisadvDivisor);
 
-    auto& hgf = s.frm3hgf();
-    gold24::Figures fig;
-    fig.spins = st.l_general_cnt2;
-    for (int n = 0; n <= 36; ++n) {
-        fig.hits[static_cast<size_t>(n)] = forms::toInt64(hgf.Text2[n].text());
-        if (set.hgfDisadv) fig.hgf[static_cast<size_t>(n)] = forms::toDouble(hgf.Text1[n].text());
+    gold24::settle(st, spin && !row1.empty() ? *spin : -1, set);
+    // The hit counts and HGF values the HGF panel shows, as the first pass keeps them (its boxes
+    // are written from these and nothing else writes them).
+    const int64_t spins = st.l_general_cnt2;
+    const bool disadv = set.hgfDisadv && set.divisor && *set.divisor != 0;
+    for (size_t n = 0; n <= 36; ++n) {
+        if (!disadv) {
+            st.IgScore[n] = gold24::score(int64_t{st.HgfHitCount[n]}, std::nullopt, spins, set);
+            continue;
+        }
+        st.IgScore[n] = gold24::scoreKept(int64_t{st.HgfHitCount[n]}, st.HgfValue[n], spins, set);
     }
-    const std::string taken = gold24::step(st, spin && !row1.empty() ? *spin : -1, fig, set);
+    char taken[gold24::TakenMax + 4];
+    size_t len = gold24::choose(st, set, taken);
 
     auto& box = s.frm6fast().Text4;
-    box[66].setText(st.l_cw24.text());
+    if (st.l_cw24.empty()) box[66].setText("");
+    else box[66].setNumber(st.l_cw24.value());
     box[67].setNumber(int64_t{st.l_min_cw24});
     box[69].setNumber(st.i_bb24);
-    char sorted[37 * (2 + forms::NumTextMax)];
-    size_t len = 0;
-    for (double v : st.IgScoreSorted) {
-        sorted[len++] = ' ';
-        sorted[len++] = ' ';
-        len += forms::numTextTo(sorted + len, v);
+    // The sorted scores move slowly: their text is built again only when one of them moved.
+    if (st.IgShownText.empty() || st.IgShownScores != st.IgScoreSorted) {
+        char sorted[37 * (2 + forms::NumTextMax)];
+        size_t n = 0;
+        for (double v : st.IgScoreSorted) {
+            sorted[n++] = ' ';
+            sorted[n++] = ' ';
+            n += forms::numTextTo(sorted + n, v);
+        }
+        st.IgShownText.assign(sorted, n);
+        st.IgShownScores = st.IgScoreSorted;
     }
-    box[63].setText(std::string_view(sorted, len));
-    box[64].setText(taken);
+    box[63].setText(st.IgShownText);
+    box[64].setText(std::string_view(taken, len));
     box[65].setNumber(st.d_grat);
-    std::string list;
-    for (const auto& v : st.IgBetNumbers) {
-        list += "  ";
-        list += v.text();
-    }
-    box[70].setText(list);
+    // The list to bet: the numbers taken, then the end mark.
+    for (char c : {' ', ' ', '-', '2'}) taken[len++] = c;
+    box[70].setText(std::string_view(taken, len));
 }
 
 }  // namespace passes

@@ -112,23 +112,18 @@ void nineteenthHgfAdv(Session& s) {
     in.schedule = routines::advSchedule(s);
     in.averageFilter = settings::on(s, settings::Switch::AvgFlag);
     forms::Control* hitBox[37];
-    forms::Control* stakeBox[37];
     for (int n = 0; n <= 36; ++n) {
         hitBox[n] = &hgf.HitCounts(n);
-        stakeBox[n] = &hgf.Label12[n];
-        const std::string& t = hitBox[n]->text();
-        int64_t h = 0;
-        if (t.size() == 1 && t[0] >= '0' && t[0] <= '9') {
-            h = t[0] - '0';
-        } else if (const auto v = forms::toInt(t)) {
-            h = *v;
-        } else {
-            return;  // hit counts are the first pass's figures; without them nothing is settled
-        }
-        in.hits[static_cast<size_t>(n)] = h;
-        in.riding[static_cast<size_t>(n)] = shownInt(stakeBox[n]->caption());
+        const auto h = forms::toInt(hitBox[n]->text());
+        if (!h) return;  // hit counts are the first pass's figures; without them nothing is settled
+        in.hits[static_cast<size_t>(n)] = *h;
     }
-    in.shownAverage = shownInt(hgf.Label14[6].caption());
+    // The stakes riding on this spin are the ones shown after the previous run; only this system
+    // writes them.
+    in.riding = st.AdvShownStake;
+    // The average may also have been written by a click on the panel's "Mn/Mx/Avg".
+    const std::string& avgShown = hgf.Label14[6].caption();
+    in.shownAverage = avgShown == st.AdvShownAvgText ? st.AdvShownAvgWhole : shownInt(avgShown);
 
     const AdvRaise raise = [&s](int64_t next) -> int64_t {
         s.frm2opti().Text1[static_cast<int>(settings::Box::NonAppearCnt)].setText(forms::numText(next));
@@ -136,30 +131,38 @@ void nineteenthHgfAdv(Session& s) {
     };
     const Adv19Result r = hgfAdv19(st, in, raise);
 
-    showInt(hgf.Label14[4], r.mn);
-    showInt(hgf.Label14[5], r.mx);
-    showNumber(hgf.Label14[6], r.avg);
-    // 37 numbers a spin: only the absences change as a rule, so every other write is checked first.
-    for (int n = 0; n <= 36; ++n) {
-        const Adv19Number& v = r.numbers[static_cast<size_t>(n)];
-        auto& absent = hgf.NonAppearLabels(n);
-        auto& stake = *stakeBox[n];
-        auto& left = hgf.Label13[n];
-        showInt(absent, st.AdvNonAppear[n]);
-        showBack(absent, v.played ? Played : Idle);
-        if (v.played) {
-            showInt(stake, v.stake);
-            showInt(left, v.left);
-        } else {
-            if (!sameText(stake.caption(), "0")) stake.setCaption("0");
-            if (!sameText(left.caption(), "0")) left.setCaption("0");
-        }
-        showBack(stake, v.stake != 0 ? StakeMark : Idle);
-        showBack(left, v.left != 0 ? LeftMark : Idle);
-        const bool orange = static_cast<double>(in.hits[static_cast<size_t>(n)]) >= r.avg;
-        showBack(*hitBox[n], orange ? Orange : forms::colors::White);
+    hgf.Label14[4].setNumber(r.mn);
+    hgf.Label14[5].setNumber(r.mx);
+    if (r.avg != st.AdvShownAvg) {
+        char buf[forms::NumTextMax];
+        st.AdvShownAvgText.assign(buf, forms::numTextTo(buf, r.avg));
+        st.AdvShownAvg = r.avg;
+        st.AdvShownAvgWhole = static_cast<int64_t>(forms::roundEven(r.avg));
     }
-    showInt(hgf.Label2[Frm3hgf::MaxLabel], st.i_max19);
+    hgf.Label14[6].setText(st.AdvShownAvgText);
+    for (int n = 0; n <= 36; ++n) {
+        const auto i = static_cast<size_t>(n);
+        const Adv19Number& v = r.numbers[i];
+        auto& absent = hgf.NonAppearLabels(n);
+        absent.setNumber(st.AdvNonAppear[n]);
+        absent.setBackColor(v.played ? Played : Idle);
+        // Only this system writes the stake and spins-left labels: an unchanged figure keeps
+        // its text and colour.
+        const int64_t stake = v.played ? v.stake : 0, left = v.played ? v.left : 0;
+        if (stake != st.AdvShownStake[i]) {
+            st.AdvShownStake[i] = stake;
+            hgf.Label12[n].setNumber(stake);
+            hgf.Label12[n].setBackColor(stake != 0 ? StakeMark : Idle);
+        }
+        if (left != st.AdvShownLeft[i]) {
+            st.AdvShownLeft[i] = left;
+            hgf.Label13[n].setNumber(left);
+            hgf.Label13[n].setBackColor(left != 0 ? LeftMark : Idle);
+        }
+        const bool orange = static_cast<double>(in.hits[i]) >= r.avg;
+        hitBox[n]->setBackColor(orange ? Orange : forms::colors::White);
+    }
+    hgf.Label2[Frm3hgf::MaxLabel].setNumber(st.i_max19);
     auto& help = s.frm5help();
     showVar(help.Text1[22], st.i_wins19);
     showVar(help.Text1[21], st.i_loses19);

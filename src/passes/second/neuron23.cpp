@@ -34,12 +34,12 @@ void twentyThirdNeuronNet(Session& s) {
     fast::sign23rd(s, forms::toInt(newest).value_or(-1), forms::toInt(previous).value_or(-1));
 
     auto& box = s.frm6fast().Text4;
-    showInt(box[47], st.i_3311);
-    showInt(box[48], st.i_3322);
-    showInt(box[49], st.i_3333);
-    showInt(box[50], st.i_1111);
-    showInt(box[51], st.i_2222);
-    showInt(box[52], st.i_2211);
+    box[47].setNumber(st.i_3311);
+    box[48].setNumber(st.i_3322);
+    box[49].setNumber(st.i_3333);
+    box[50].setNumber(st.i_1111);
+    box[51].setNumber(st.i_2222);
+    box[52].setNumber(st.i_2211);
     showVar(box[53], st.i_cw3311);
     showVar(box[54], st.i_cw3322);
     showVar(box[55], st.i_cw3333);
@@ -56,10 +56,10 @@ void twentyThirdNeuronNet(Session& s) {
     st.l_min_totcw23 = t.minTotal;
     st.i_bb23 = t.bb;
     st.i_max_bb23 = t.maxBb;
-    showInt(box[59], st.l_min_totcw23);
-    showInt(box[60], t.total);
-    showInt(box[61], st.i_bb23);
-    showInt(box[62], st.i_max_bb23);
+    box[59].setNumber(st.l_min_totcw23);
+    box[60].setNumber(t.total);
+    box[61].setNumber(st.i_bb23);
+    box[62].setNumber(st.i_max_bb23);
 }
 
 }  // namespace passes

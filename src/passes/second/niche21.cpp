@@ -176,13 +176,13 @@ void twentyFirstNiche(Session& s) {
             const SectorFields& f = Fields[i];
             const int* b = Boxes[i];
             int64_t nappA = static_cast<int64_t>(st.nonapp21st.value());
-            showInt(box[b[0]], nappOf(st, i, nappA));
-            showInt(box[b[1]], st.*f.mx);
-            showInt(box[b[2]], st.*f.cwin);
-            showInt(box[b[3]], st.*f.mincw);
-            showInt(box[b[4]], st.*f.bb);
-            showInt(box[b[5]], st.*f.mlt);
-            showInt(box[b[6]], st.*f.cyc);
+            box[b[0]].setNumber(nappOf(st, i, nappA));
+            box[b[1]].setNumber(st.*f.mx);
+            box[b[2]].setNumber(st.*f.cwin);
+            box[b[3]].setNumber(st.*f.mincw);
+            box[b[4]].setNumber(st.*f.bb);
+            box[b[5]].setNumber(st.*f.mlt);
+            box[b[6]].setNumber(st.*f.cyc);
             const NicheColour c = r.colours[static_cast<size_t>(i)];
             if (c != NicheColour::Keep) {
                 const forms::Color fore = c == NicheColour::Green ? forms::colors::Green
@@ -191,11 +191,11 @@ void twentyFirstNiche(Session& s) {
                 if (box[b[0]].foreColor() != fore) box[b[0]].setForeColor(fore);
             }
         }
-        showInt(box[30], st.l_totalcwin21);
-        showNumber(box[32], st.d_avgMx21);
+        box[30].setNumber(st.l_totalcwin21);
+        box[32].setNumber(st.d_avgMx21);
     }
-    showInt(box[4], st.i_bbet21st2);
-    showInt(box[2], st.l_cwin21st2);
+    box[4].setNumber(st.i_bbet21st2);
+    box[2].setNumber(st.l_cwin21st2);
 }
 
 }  // namespace passes

@@ -1,8 +1,7 @@
-// Figures shown in boxes and captions. Most of them do not change from one spin to the next, so
-// the text is formatted into a stack buffer and compared before anything is assigned.
+// Small helpers the second pass's systems share: figures shown from variables, settings read
+// once per distinct text, and sums and stakes kept within range.
 #pragma once
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -14,27 +13,7 @@
 
 namespace passes {
 
-// Short texts compared in place (a library call costs more than the comparison).
-inline bool sameText(const std::string& a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < b.size(); ++i)
-        if (a[i] != b[i]) return false;
-    return true;
-}
-
-// The same text as forms::numText(v), written only when it differs.
-inline void showInt(forms::Control& c, int64_t v) {
-    char buf[24];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    const std::string_view t(buf, static_cast<size_t>(r.ptr - buf));
-    if (!sameText(c.text(), t)) c.setText(t);
-}
-
-inline void showBack(forms::Control& c, forms::Color colour) {
-    if (c.backColor() != colour) c.setBackColor(colour);
-}
-
-// A figure as the caption shows it: "0" and one-digit texts read in place.
+// A figure read from a caption: "0" and one-digit texts read in place.
 inline int64_t shownInt(const std::string& t) {
     if (t.size() == 1 && t[0] >= '0' && t[0] <= '9') return t[0] - '0';
     return forms::toInt(t).value_or(0);
@@ -44,20 +23,11 @@ inline int64_t shownInt(const std::string& t) {
 inline std::optional<double> shareSetting(const std::string& text) {
     static std::string last;
     static std::optional<double> value;
-    if (!sameText(last, text)) {
+    if (last != text) {
         last = text;
         value = forms::toDouble(text);
     }
     return value;
-}
-
-inline void showNumber(forms::Control& c, double v) {
-    if (v == static_cast<double>(static_cast<int64_t>(v)) && v > -1e15 && v < 1e15) {
-        showInt(c, static_cast<int64_t>(v));
-        return;
-    }
-    const auto cur = forms::toDouble(c.text());
-    if (!cur || *cur != v) c.setNumber(v);
 }
 
 // A variable that nothing has set yet shows "".
@@ -65,7 +35,7 @@ inline void showVar(forms::Control& c, const forms::Var& v) {
     if (v.empty())
         c.setText("");
     else
-        showNumber(c, v.value());
+        c.setNumber(v.value());
 }
 
 // Sums of stakes and results: past the 64-bit range they stay at its end instead of wrapping.

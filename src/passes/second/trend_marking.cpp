@@ -61,10 +61,11 @@ void trendMarking(Session& s) {
 
     const forms::Color colour = r.action == TrendAction::Mark ? r.colour : TrendNone;
     for (int i = 1; i <= *n; ++i) {
-        if (f.Text1[i].text().empty()) continue;
+        forms::Control& row = f.Text1[i];
+        if (row.text().empty()) continue;
         f.Text2[i].setBackColor(colour);
         // The green row mark outlives the trend.
-        if (f.Text1[i].backColor() != forms::colors::Green) f.Text1[i].setBackColor(colour);
+        if (row.backColor() != forms::colors::Green) row.setBackColor(colour);
     }
     f.Text10.setVisible(r.action == TrendAction::Mark);
     if (r.action == TrendAction::Mark) f.Text10.setBackColor(colour);

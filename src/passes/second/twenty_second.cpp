@@ -72,9 +72,9 @@ void twentySecondSystem(Session& s) {
         i.won = v.won;
         if (label != Label22::Keep)
             f.Label4[i.label].setForeColor(label == Label22::Green ? forms::colors::Green : forms::colors::White);
-        showInt(f.Text4[i.cwinBox], i.cwin);
-        showInt(f.Text4[i.mincwBox], i.mincw);
-        showInt(f.Text4[i.bbBox], i.bb);
+        f.Text4[i.cwinBox].setNumber(i.cwin);
+        f.Text4[i.mincwBox].setNumber(i.mincw);
+        f.Text4[i.bbBox].setNumber(i.bb);
     }
 }
 

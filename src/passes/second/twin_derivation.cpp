@@ -1,6 +1,7 @@
 #include "forms/convert.h"
 #include "panels/frm3hgf.h"
 #include "panels/frm6fast.h"
+#include "passes/second/hgf_number_list.h"
 #include "passes/second/systems.h"
 #include "passes/second/twins25.h"
 #include "shell/session.h"
@@ -76,7 +77,8 @@ void apply(Session& s, const std::optional<Choice>& c) {
 void Command7_Click(Session& s) {
     const auto f = twins::sixths(s);
     if (!f) return;
-    twins::apply(s, twins::derive(forms::split(s.frm3hgf().Text3[4].text(), " - "), *f, 1, 2));
+    std::vector<std::string> scratch;
+    twins::apply(s, twins::derive(hgfNumberItems(s, scratch), *f, 1, 2));
 }
 
 }  // namespace passes

@@ -4,6 +4,7 @@
 #include "forms/convert.h"
 #include "panels/frm3hgf.h"
 #include "panels/frm6fast.h"
+#include "passes/second/hgf_number_list.h"
 #include "passes/second/systems.h"
 #include "settings/settings.h"
 #include "shell/frm1basic.h"
@@ -17,7 +18,11 @@ using fast::TwinsDisplay;
 
 // A seed or twin box's number; nullopt unless it holds a whole number.
 std::optional<int64_t> boxNumber(const forms::Control& c) {
-    return forms::isWholeNumberText(c.text()) ? forms::toInt64(c.text()) : std::nullopt;
+    const std::string& t = c.text();
+    if (!forms::isWholeNumberText(t)) return std::nullopt;
+    // Short ones read in place; the same value toInt64 gives.
+    if (t.size() <= 9) return forms::toInt(t);
+    return forms::toInt64(t);
 }
 
 struct Instance {
@@ -66,7 +71,7 @@ public:
         const bool dozen = dozenQualifies();
         if (mode_ == "5" && !row3_.empty() && bothIdle() && dozen) {
             if (auto f = twins::sixths(s_))
-                twins::apply(s_, twins::derive(forms::split(s_.frm3hgf().Text3[4].text(), " - "), *f, 0, 0));
+                twins::apply(s_, twins::derive(hgfNumberItems(s_, scratch_), *f, 0, 0));
             Command7_Click(s_);
             f_.Text4[one_.boxes.seed].setText(std::string(f_.Text4[one_.boxes.twin].text()));
             f_.Text4[two_.boxes.twin].setText(std::string(f_.Text4[two_.boxes.seed].text()));
@@ -120,7 +125,7 @@ private:
     }
 
     void seedFromHgfList(const Instance& in, size_t item) {
-        const auto items = forms::split(s_.frm3hgf().Text3[4].text(), " - ");
+        const auto& items = hgfNumberItems(s_, scratch_);
         if (items.size() > item && forms::isWholeNumberText(items[item])) setPair(in, items[item]);
     }
 
@@ -194,6 +199,7 @@ private:
     const std::string& row2_;
     const std::string& row3_;
     Instance one_, two_;
+    std::vector<std::string> scratch_;  // the HGF number list, when it has to be split here
 };
 
 }  // namespace

@@ -148,20 +148,18 @@ size_t numTextTo(char* out, int64_t x) {
 }
 
 size_t numTextTo(char* out, double x) {
-    if (x == 0) {  // also folds -0
-        out[0] = '0';
-        return 1;
-    }
-    if (std::isnan(x)) return static_cast<size_t>(std::copy_n("NaN", 3, out) - out);
-    if (std::isinf(x)) {
-        if (x > 0) return static_cast<size_t>(std::copy_n("Inf", 3, out) - out);
-        return static_cast<size_t>(std::copy_n("-Inf", 4, out) - out);
-    }
-    if (x == std::trunc(x) && std::fabs(x) < 1e15) return numTextTo(out, static_cast<int64_t>(x));
-    // Shares, averages and values have a few decimals: a double that is the nearest one to q / 10^4
-    // prints, at 15 significant digits, as exactly that decimal.
-    if (std::fabs(x) < 1e11) {
-        const auto q = static_cast<int64_t>(std::nearbyint(x * 1e4));
+    const double ax = x < 0 ? -x : x;
+    if (ax < 1e11) {  // also false for NaN
+        // Whole numbers, and shares, averages and values with a few decimals: a double that is the
+        // nearest one to q / 10^4 prints, at 15 significant digits, as exactly that decimal.
+        const auto whole = static_cast<int64_t>(x);
+        if (static_cast<double>(whole) == x) return numTextTo(out, whole);  // folds -0 too
+        // Adding and taking away 2^52 rounds to the nearest whole number, halves to even, without
+        // a library call.
+        const double scaled = x * 1e4;
+        constexpr double Shift = 4503599627370496.0;
+        const double rounded = scaled < 0 ? (scaled - Shift) + Shift : (scaled + Shift) - Shift;
+        const auto q = static_cast<int64_t>(rounded);
         if (static_cast<double>(q) / 1e4 == x) {
             char* p = out;
             uint64_t u = q < 0 ? static_cast<uint64_t>(-q) : static_cast<uint64_t>(q);
@@ -169,12 +167,20 @@ size_t numTextTo(char* out, double x) {
             p = std::to_chars(p, out + NumTextMax, u / 10000).ptr;
             unsigned frac = static_cast<unsigned>(u % 10000);
             *p++ = ',';
-            for (unsigned div = 1000; frac != 0; div /= 10) {
-                *p++ = static_cast<char>('0' + frac / div);
-                frac %= div;
+            static constexpr unsigned Div[] = {1000, 100, 10, 1};
+            for (unsigned k = 0; frac != 0; ++k) {
+                *p++ = static_cast<char>('0' + frac / Div[k]);
+                frac %= Div[k];
             }
             return static_cast<size_t>(p - out);
         }
+    } else if (ax < 1e15 && x == std::trunc(x)) {
+        return numTextTo(out, static_cast<int64_t>(x));
+    }
+    if (std::isnan(x)) return static_cast<size_t>(std::copy_n("NaN", 3, out) - out);
+    if (std::isinf(x)) {
+        if (x > 0) return static_cast<size_t>(std::copy_n("Inf", 3, out) - out);
+        return static_cast<size_t>(std::copy_n("-Inf", 4, out) - out);
     }
     // 15 significant digits, shortest form: what "%.15G" writes, with the decimal comma.
     char* end = std::to_chars(out, out + NumTextMax, x, std::chars_format::general, 15).ptr;

@@ -36,10 +36,15 @@ void Control::changeText(std::string_view t) {
 }
 
 void Control::materialize() const {
+    stale_ = false;
+    if (cached_ == Cached::Bound) {
+        text_.clear();
+        source_(text_);
+        return;
+    }
     char buf[NumTextMax];
     const size_t n = cached_ == Cached::Int ? numTextTo(buf, cachedInt_) : numTextTo(buf, cachedReal_);
     text_.assign(buf, n);
-    stale_ = false;
 }
 
 void Control::showNumber(Cached kind, int64_t i, double r) {
@@ -63,6 +68,19 @@ void Control::showNumber(Cached kind, int64_t i, double r) {
 }
 
 void Control::changeNumber(int64_t v) { showNumber(Cached::Int, v, 0); }
+
+void Control::touchBound() {
+    if (!source_) return;
+    if (onChange) {  // the handler sees the new text at once
+        std::string t;
+        source_(t);
+        setText(t);
+        return;
+    }
+    cached_ = Cached::Bound;
+    stale_ = true;
+    markDirty();
+}
 
 void Control::setLineEnds(LineEnds e) {
     if (e == line_) return;

@@ -68,6 +68,13 @@ public:
     inline void setNumber(int64_t v);
     void setNumber(int v) { setNumber(static_cast<int64_t>(v)); }
     void setNumber(double v);
+    // A text the system makes from its own figures, only when someone reads it (a long list of
+    // figures that moves every spin): `bindText` gives the maker once, `touchBound` says the
+    // figures moved. A text written otherwise stands until the next touch.
+    void bindText(std::function<void(std::string&)> make) { source_ = std::move(make); }
+    bool bound() const { return static_cast<bool>(source_); }
+    bool showsBound() const { return cached_ == Cached::Bound; }
+    void touchBound();
 
     Color foreColor() const { return fore_; }
     void setForeColor(Color c) {
@@ -164,7 +171,7 @@ private:
     void markDirty();
     void materialize() const;
     void changeNumber(int64_t v);
-    enum class Cached : uint8_t { None, Int, Real };
+    enum class Cached : uint8_t { None, Int, Real, Bound };
     void showNumber(Cached kind, int64_t i, double r);
     void changeText(std::string_view t);
     void changeFore(Color c);
@@ -209,6 +216,7 @@ private:
     bool dirty_ = false;
     // The number the text was last written from, so an unchanged figure is not formatted again.
     Cached cached_ = Cached::None;
+    std::function<void(std::string&)> source_;
     int64_t cachedInt_ = 0;
     double cachedReal_ = 0;
 };

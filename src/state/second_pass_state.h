@@ -132,7 +132,6 @@ struct Sys24thState {
         return a;
     }();
     std::array<double, 37> IgShownScores{};
-    std::string IgShownText;
 };
 
 // "25th Twins", two instances; a step of -1 means idle.

@@ -137,3 +137,26 @@ TEST(Forms, NumericWritesFormatOnceYetSeeEveryOtherWrite) {
     box.setNumber(7.0);
     EXPECT_TRUE(f.takeDirty().empty());
 }
+
+TEST(Forms, BoundTextIsMadeWhenReadAndYieldsToAnotherWrite) {
+    TestForm f;
+    auto& box = f.Text1[2];
+    int made = 0;
+    std::string figures = "1 2";
+    box.bindText([&](std::string& out) {
+        ++made;
+        out = figures;
+    });
+    box.touchBound();
+    figures = "1 2 3";
+    box.touchBound();
+    EXPECT_EQ(made, 0);
+    EXPECT_EQ(box.text(), "1 2 3");
+    EXPECT_EQ(box.text(), "1 2 3");
+    EXPECT_EQ(made, 1);
+    EXPECT_TRUE(box.showsBound());
+    box.setText("");
+    EXPECT_FALSE(box.showsBound());
+    box.touchBound();
+    EXPECT_EQ(box.text(), "1 2 3");
+}

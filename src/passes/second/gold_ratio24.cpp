@@ -163,19 +163,25 @@ void twentyFourthSystem(Session& s) {
     else box[66].setNumber(st.l_cw24.value());
     box[67].setNumber(int64_t{st.l_min_cw24});
     box[69].setNumber(st.i_bb24);
-    // The sorted scores move slowly: their text is built again only when one of them moved.
-    if (st.IgShownText.empty() || st.IgShownScores != st.IgScoreSorted) {
-        char sorted[37 * (2 + forms::NumTextMax)];
-        size_t n = 0;
-        for (double v : st.IgScoreSorted) {
-            sorted[n++] = ' ';
-            sorted[n++] = ' ';
-            n += forms::numTextTo(sorted + n, v);
-        }
-        st.IgShownText.assign(sorted, n);
-        st.IgShownScores = st.IgScoreSorted;
+    // The sorted scores: a long text that is made only when the panel is drawn, and touched only
+    // when a score moved or another text replaced it.
+    auto& sortedBox = box[63];
+    if (!sortedBox.bound()) {
+        sortedBox.bindText([&st](std::string& out) {
+            char sorted[37 * (2 + forms::NumTextMax)];
+            size_t n = 0;
+            for (double v : st.IgScoreSorted) {
+                sorted[n++] = ' ';
+                sorted[n++] = ' ';
+                n += forms::numTextTo(sorted + n, v);
+            }
+            out.assign(sorted, n);
+        });
     }
-    box[63].setText(st.IgShownText);
+    if (!sortedBox.showsBound() || st.IgShownScores != st.IgScoreSorted) {
+        st.IgShownScores = st.IgScoreSorted;
+        sortedBox.touchBound();
+    }
     box[64].setText(std::string_view(taken, len));
     box[65].setNumber(st.d_grat);
     // The list to bet: the numbers taken, then the end mark.

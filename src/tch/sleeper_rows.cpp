@@ -168,24 +168,31 @@ SleeperLimits sleeperLimits(const Frm7tch& w, int row) {
             wholeLimit(box[tchbox::SectorWidenStep])};
 }
 
-void bookSleeperRow(Session& s, Frm7tch& w, int row, int spin, const SleeperLimits& lim) {
-    const SleeperRule& r = Rules[static_cast<size_t>(row)];
-    const Boxes& b = RowBoxes[static_cast<size_t>(row)];
-    Refs refs = bind(s.st, row);
-    const SleeperFields before = refs.load();
-    SleeperFields f = before;
-    const Paint p = spinRow(r, f, spin, lim);
-    refs.store(f);
+void bookSleeperRows(Session& s, Frm7tch& w, int first, int end, int spin, const SleeperLimits* shared) {
+    St& st = s.st;
+    auto& text = w.Text1;
+    auto& labels = w.Label1;
+    for (int row = first; row < end; ++row) {
+        const SleeperRule& r = Rules[static_cast<size_t>(row)];
+        const Boxes& b = RowBoxes[static_cast<size_t>(row)];
+        // A standard row reads its own limit box afresh; it has no ladder limit and never widens.
+        const SleeperLimits lim = shared ? *shared : SleeperLimits{wholeLimit(text[b.limit]), {}, {}};
+        Refs refs = bind(st, row);
+        const SleeperFields before = refs.load();
+        SleeperFields f = before;
+        const Paint p = spinRow(r, f, spin, lim);
+        refs.store(f);
 
-    paint(w.Label1, b.label, p);
-    // CntW and CntL never move, so their boxes keep the "0" they show.
-    put(w.Text1, b.cwin, before.cwin, f.cwin);
-    put(w.Text1, b.cwMin, before.cwMin, f.cwMin);
-    put(w.Text1, b.bb, before.bb, f.bb);
-    put(w.Text1, b.bbMx, before.bbMx, f.bbMx);
-    put(w.Text1, b.sleep, before.sleep, f.sleep);
-    if (b.highlight) w.Text1[b.sleep].setBackColor(lim.sleep && f.sleep > *lim.sleep ? Bet : forms::colors::Black);
-    if (!r.wideCaption.empty()) w.Label1[b.label].setCaption(playsWide(r, f.step, lim) ? r.wideCaption : r.caption);
+        paint(labels, b.label, p);
+        // CntW and CntL never move, so their boxes keep the "0" they show.
+        put(text, b.cwin, before.cwin, f.cwin);
+        put(text, b.cwMin, before.cwMin, f.cwMin);
+        put(text, b.bb, before.bb, f.bb);
+        put(text, b.bbMx, before.bbMx, f.bbMx);
+        put(text, b.sleep, before.sleep, f.sleep);
+        if (b.highlight) text[b.sleep].setBackColor(lim.sleep && f.sleep > *lim.sleep ? Bet : forms::colors::Black);
+        if (!r.wideCaption.empty()) labels[b.label].setCaption(playsWide(r, f.step, lim) ? r.wideCaption : r.caption);
+    }
 }
 
 }  // namespace tch

@@ -25,6 +25,15 @@ inline std::optional<int> spinIn(const forms::Control& row) {
 
 // An optional "-" and at most 15 digits, read into v; false for anything else.
 inline bool plainDigits(std::string_view t, int64_t& v) {
+    // Typed limits and counts are one or two digits nearly always.
+    if (t.size() == 2) {
+        const unsigned d0 = static_cast<unsigned>(static_cast<unsigned char>(t[0]) - '0');
+        const unsigned d1 = static_cast<unsigned>(static_cast<unsigned char>(t[1]) - '0');
+        if (d0 <= 9 && d1 <= 9) {
+            v = d0 * 10 + d1;
+            return true;
+        }
+    }
     bool neg = !t.empty() && t[0] == '-';
     size_t i = neg ? 1 : 0;
     if (i == t.size() || t.size() - i > 15) return false;

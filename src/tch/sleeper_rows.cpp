@@ -189,8 +189,13 @@ void bookSleeperRows(Session& s, Frm7tch& w, int first, int end, int spin, const
         put(text, b.cwMin, before.cwMin, f.cwMin);
         put(text, b.bb, before.bb, f.bb);
         put(text, b.bbMx, before.bbMx, f.bbMx);
-        put(text, b.sleep, before.sleep, f.sleep);
-        if (b.highlight) text[b.sleep].setBackColor(lim.sleep && f.sleep > *lim.sleep ? Bet : forms::colors::Black);
+        if (b.highlight) {
+            forms::Control& sleep = text[b.sleep];
+            if (before.sleep != f.sleep) sleep.setNumber(f.sleep);
+            sleep.setBackColor(lim.sleep && f.sleep > *lim.sleep ? Bet : forms::colors::Black);
+        } else {
+            put(text, b.sleep, before.sleep, f.sleep);
+        }
         if (!r.wideCaption.empty()) labels[b.label].setCaption(playsWide(r, f.step, lim) ? r.wideCaption : r.caption);
     }
 }

@@ -55,6 +55,13 @@ constexpr std::array<Boxes, SleeperRowCount> makeBoxes() {
     return out;
 }
 constexpr auto RowBoxes = makeBoxes();
+static_assert([] {
+    for (int k = 0; k < SleeperRowCount; ++k)
+        if (Rules[static_cast<size_t>(k)].wideCaption.empty() != (k < FirstSectorRow) ||
+            (k >= FirstSectorRow && RowBoxes[static_cast<size_t>(k)].highlight))
+            return false;
+    return true;
+}(), "standard rows never widen; sector rows always may and have no highlight");
 
 // The named fields of the standard rows and of sector row 1; sector rows 2..7 keep theirs in
 // the Sector tables at index r - 1.
@@ -168,35 +175,48 @@ SleeperLimits sleeperLimits(const Frm7tch& w, int row) {
             wholeLimit(box[tchbox::SectorWidenStep])};
 }
 
+namespace {
+
+// One row booked and shown. Standard rows read their own limit and never widen; sector rows
+// share their limits, widen, and have no highlight.
+template <bool Sector>
+[[gnu::always_inline]] inline void bookRow(St& st, Frm7tch& w, int row, int spin, const SleeperLimits& lim) {
+    const SleeperRule& r = Rules[static_cast<size_t>(row)];
+    const Boxes& b = RowBoxes[static_cast<size_t>(row)];
+    auto& text = w.Text1;
+    Refs refs = bind(st, row);
+    const SleeperFields before = refs.load();
+    SleeperFields f = before;
+    const Paint p = spinRow(r, f, spin, lim);
+    refs.store(f);
+
+    paint(w.Label1, b.label, p);
+    // CntW and CntL never move, so their boxes keep the "0" they show.
+    put(text, b.cwin, before.cwin, f.cwin);
+    put(text, b.cwMin, before.cwMin, f.cwMin);
+    put(text, b.bb, before.bb, f.bb);
+    put(text, b.bbMx, before.bbMx, f.bbMx);
+    if (!Sector && b.highlight) {
+        forms::Control& sleep = text[b.sleep];
+        if (before.sleep != f.sleep) sleep.setNumber(f.sleep);
+        sleep.setBackColor(lim.sleep && f.sleep > *lim.sleep ? Bet : forms::colors::Black);
+    } else {
+        put(text, b.sleep, before.sleep, f.sleep);
+    }
+    if (Sector) w.Label1[b.label].setCaption(playsWide(r, f.step, lim) ? r.wideCaption : r.caption);
+}
+
+}  // namespace
+
 void bookSleeperRows(Session& s, Frm7tch& w, int first, int end, int spin, const SleeperLimits* shared) {
     St& st = s.st;
-    auto& text = w.Text1;
-    auto& labels = w.Label1;
+    if (shared) {
+        for (int row = first; row < end; ++row) bookRow<true>(st, w, row, spin, *shared);
+        return;
+    }
     for (int row = first; row < end; ++row) {
-        const SleeperRule& r = Rules[static_cast<size_t>(row)];
-        const Boxes& b = RowBoxes[static_cast<size_t>(row)];
-        // A standard row reads its own limit box afresh; it has no ladder limit and never widens.
-        const SleeperLimits lim = shared ? *shared : SleeperLimits{wholeLimit(text[b.limit]), {}, {}};
-        Refs refs = bind(st, row);
-        const SleeperFields before = refs.load();
-        SleeperFields f = before;
-        const Paint p = spinRow(r, f, spin, lim);
-        refs.store(f);
-
-        paint(labels, b.label, p);
-        // CntW and CntL never move, so their boxes keep the "0" they show.
-        put(text, b.cwin, before.cwin, f.cwin);
-        put(text, b.cwMin, before.cwMin, f.cwMin);
-        put(text, b.bb, before.bb, f.bb);
-        put(text, b.bbMx, before.bbMx, f.bbMx);
-        if (b.highlight) {
-            forms::Control& sleep = text[b.sleep];
-            if (before.sleep != f.sleep) sleep.setNumber(f.sleep);
-            sleep.setBackColor(lim.sleep && f.sleep > *lim.sleep ? Bet : forms::colors::Black);
-        } else {
-            put(text, b.sleep, before.sleep, f.sleep);
-        }
-        if (!r.wideCaption.empty()) labels[b.label].setCaption(playsWide(r, f.step, lim) ? r.wideCaption : r.caption);
+        const SleeperLimits lim{wholeLimit(w.Text1[RowBoxes[static_cast<size_t>(row)].limit]), {}, {}};
+        bookRow<false>(st, w, row, spin, lim);
     }
 }
 

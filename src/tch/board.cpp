@@ -49,10 +49,10 @@ void Command8_Click(Session& s) {
     showTotalsAndRounds(s, w);                                                           // 19
 
     const auto gap = gapLimit(w);
-    bookGapRow(s, w, 0, *h, gap);                                                        // 20
+    bookGapRows(s, w, 0, 1, *h, gap);                                                    // 20
     const SleeperLimits sectors = sleeperLimits(w, FirstSectorRow);
     bookSleeperRows(s, w, FirstSectorRow, SleeperRowCount, n, &sectors);                 // 21-27
-    for (int row = 1; row < GapRowCount; ++row) bookGapRow(s, w, row, *h, gap);         // 28-31
+    bookGapRows(s, w, 1, GapRowCount, *h, gap);                                          // 28-31
     bookStreakStatistics(s);                                                             // 32
 }
 

@@ -41,9 +41,9 @@ void Command8_Click(Session& s) {
     auto& w = s.frm7tch();
 
     bookSleeperRows(s, w, 0, 5, n);                                                      // 1-5
-    for (int row = 0; row < DerivedRowCount; ++row) bookDerivedRow(s, w, row, *h);      // 6-8
+    bookDerivedRows(s, w, *h);                                                           // 6-8
     bookSleeperRows(s, w, 5, 6, n);                                                      // 9
-    for (int row = 0; row < AlternationRowCount; ++row) bookAlternationRow(s, w, row, *h);  // 10-12
+    bookAlternationRows(s, w, *h);                                                       // 10-12
     bookSwitchRow(s, w);                                                                 // 13
     bookSleeperRows(s, w, 6, FirstSectorRow, n);                                         // 14-18
     showTotalsAndRounds(s, w);                                                           // 19

@@ -89,34 +89,6 @@ constexpr Named NamedRows[] = {
 };
 static_assert(std::size(NamedRows) == FirstSectorRow + 1);
 
-struct Refs {
-    int64_t *cwin, *cwMin, *bb, *step, *bbMx;
-    Num sleep;
-    int64_t* maxSleep;
-
-    SleeperFields load() const { return {*cwin, *cwMin, *bb, *step, *bbMx, sleep.get(), *maxSleep}; }
-    void store(const SleeperFields& f) {
-        *cwin = f.cwin;
-        *cwMin = f.cwMin;
-        *bb = f.bb;
-        *step = f.step;
-        *bbMx = f.bbMx;
-        sleep.set(f.sleep);
-        *maxSleep = f.maxSleep;
-    }
-};
-
-Refs bind(St& st, int row) {
-    int64_t* maxSleep = &st.MaxSleepTable[static_cast<size_t>(row)];
-    if (row <= FirstSectorRow) {
-        const Named& n = NamedRows[row];
-        return {&(st.*n.cwin), &(st.*n.cwMin), &(st.*n.bb), &(st.*n.step), &(st.*n.bbMx), n.sleep.in(st), maxSleep};
-    }
-    const auto i = static_cast<size_t>(row - FirstSectorRow);  // sector row r = i + 1 at index r - 1
-    return {&st.SectorCwin[i], &st.SectorCwMin[i], &st.SectorBb[i], &st.SectorStep[i],
-            &st.SectorBbMx[i], Num(st.SectorSleep[i]), maxSleep};
-}
-
 int64_t stakeAfterMiss(const SleeperRule& r, bool wide, int64_t step, const std::optional<int64_t>& ladderLimit) {
     // A ladder limit that cannot be read keeps the ladder.
     if (!wide) return !ladderLimit || step < *ladderLimit ? routines::ladderStake(*r.ladder, step) : r.pastLadderStake;
@@ -184,11 +156,36 @@ template <bool Sector>
     const SleeperRule& r = Rules[static_cast<size_t>(row)];
     const Boxes& b = RowBoxes[static_cast<size_t>(row)];
     auto& text = w.Text1;
-    Refs refs = bind(st, row);
-    const SleeperFields before = refs.load();
-    SleeperFields f = before;
-    const Paint p = spinRow(r, f, spin, lim);
-    refs.store(f);
+    int64_t& maxSleep = st.MaxSleepTable[static_cast<size_t>(row)];
+    SleeperFields before;
+    SleeperFields f;
+    Paint p;
+    if (row <= FirstSectorRow) {
+        const Named& n = NamedRows[row];
+        Num sleep = n.sleep.in(st);
+        before = {st.*n.cwin, st.*n.cwMin, st.*n.bb, st.*n.step, st.*n.bbMx, sleep.get(), maxSleep};
+        f = before;
+        p = spinRow(r, f, spin, lim);
+        st.*n.cwin = f.cwin;
+        st.*n.cwMin = f.cwMin;
+        st.*n.bb = f.bb;
+        st.*n.step = f.step;
+        st.*n.bbMx = f.bbMx;
+        sleep.set(f.sleep);
+    } else {
+        const auto i = static_cast<size_t>(row - FirstSectorRow);  // sector row r = i + 1 at index r - 1
+        before = {st.SectorCwin[i], st.SectorCwMin[i], st.SectorBb[i], st.SectorStep[i], st.SectorBbMx[i],
+                  st.SectorSleep[i], maxSleep};
+        f = before;
+        p = spinRow(r, f, spin, lim);
+        st.SectorCwin[i] = f.cwin;
+        st.SectorCwMin[i] = f.cwMin;
+        st.SectorBb[i] = f.bb;
+        st.SectorStep[i] = f.step;
+        st.SectorBbMx[i] = f.bbMx;
+        st.SectorSleep[i] = f.sleep;
+    }
+    maxSleep = f.maxSleep;
 
     paint(w.Label1, b.label, p);
     // CntW and CntL never move, so their boxes keep the "0" they show.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "edge/column_systems.h"
+#include "edge/edge_boxes.h"
 #include "routines/classify.h"
 #include "shell/frm1basic.h"
 #include "shell/session.h"
@@ -16,6 +17,7 @@ inline const std::string& historyText(Session& s, int row) { return s.frm1basic(
 inline Row historyRow(Session& s, int row) {
     const std::string& t = historyText(s, row);
     if (t.empty()) return std::nullopt;
+    if (const int d = shortDigits(t); d >= 0) return Row{d};  // the rows' own canonical texts
     const int n = routines::spinOf(t);
     return n >= 0 ? Row{n} : std::nullopt;
 }

@@ -14,10 +14,21 @@
 
 namespace edge {
 
+// One or two plain digits, as the history rows hold their spins; -1 for any other text.
+inline int shortDigits(std::string_view t) {
+    if (t.empty() || t.size() > 2) return -1;
+    const unsigned d0 = static_cast<unsigned>(static_cast<unsigned char>(t[0]) - '0');
+    if (d0 > 9) return -1;
+    if (t.size() == 1) return static_cast<int>(d0);
+    const unsigned d1 = static_cast<unsigned>(static_cast<unsigned char>(t[1]) - '0');
+    return d1 <= 9 ? static_cast<int>(d0 * 10 + d1) : -1;
+}
+
 // The spin of a history row, 0..36; nullopt for an empty row or anything else.
 inline std::optional<int> spinIn(const forms::Control& row) {
     const std::string& t = row.text();
     if (t.empty()) return std::nullopt;
+    if (const int d = shortDigits(t); d >= 0) return d <= 36 ? std::optional<int>(d) : std::nullopt;
     auto n = forms::toInt(t);
     if (!n || *n < 0 || *n > 36) return std::nullopt;
     return *n;
@@ -25,6 +36,15 @@ inline std::optional<int> spinIn(const forms::Control& row) {
 
 // An optional "-" and at most 15 digits, read into v; false for anything else.
 inline bool plainDigits(std::string_view t, int64_t& v) {
+    // Typed limits and counts are one or two digits nearly always.
+    if (t.size() == 2) {
+        const unsigned d0 = static_cast<unsigned>(static_cast<unsigned char>(t[0]) - '0');
+        const unsigned d1 = static_cast<unsigned>(static_cast<unsigned char>(t[1]) - '0');
+        if (d0 <= 9 && d1 <= 9) {
+            v = d0 * 10 + d1;
+            return true;
+        }
+    }
     bool neg = !t.empty() && t[0] == '-';
     size_t i = neg ? 1 : 0;
     if (i == t.size() || t.size() - i > 15) return false;

@@ -35,9 +35,10 @@ void streetGaps(Session& s) {
         const auto gap = static_cast<int64_t>(st.StreetGap[static_cast<size_t>(k)].value());
         auto& max = st.StreetGapMax[static_cast<size_t>(k)];
         if (gap > max) max = static_cast<int32_t>(std::min<int64_t>(gap, INT32_MAX));
-        box[87 + k].setNumber(gap);
+        auto& gapBox = box[87 + k];
+        gapBox.setNumber(gap);
         box[172 + k].setNumber(int64_t{max});
-        box[87 + k].setBackColor(gap > st.i_22plcnt ? forms::colors::Green : forms::colors::White);
+        gapBox.setBackColor(gap > st.i_22plcnt ? forms::colors::Green : forms::colors::White);
     }
 }
 

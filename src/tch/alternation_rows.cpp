@@ -101,7 +101,9 @@ std::optional<int64_t> pairNumber(const forms::Control& box) {
 
 }  // namespace
 
-void bookAlternationRow(Session& s, Frm7tch& w, int row, const Recent& h) {
+namespace {
+
+[[gnu::always_inline]] inline void bookRow(Session& s, Frm7tch& w, int row, const Recent& h) {
     const auto& b = tchbox::AlternationRows[static_cast<size_t>(row)];
     const int spin = h.spin();
     // A limit that is not a whole number: the row sits this spin out.
@@ -144,6 +146,12 @@ void bookAlternationRow(Session& s, Frm7tch& w, int row, const Recent& h) {
     put(w.Text1, b.cntW, before.cntW, f.cntW);
     put(w.Text1, b.cntL, before.cntL, f.cntL);
     put(w.Text1, b.lossRun, before.lossRun, f.lossRun);
+}
+
+}  // namespace
+
+void bookAlternationRows(Session& s, Frm7tch& w, const Recent& h) {
+    for (int row = 0; row < AlternationRowCount; ++row) bookRow(s, w, row, h);
 }
 
 void bookSwitchRow(Session& s, Frm7tch& w) {

@@ -29,8 +29,8 @@ Paint alternationSpin(AlternationFields& f, const AlternationInputs& in);
 
 inline constexpr int AlternationRowCount = 3;
 
-// Books the newest spin on alternation row k (0..2) and shows it.
-void bookAlternationRow(Session& s, Frm7tch& w, int row, const Recent& h);
+// Books the newest spin on the three alternation rows and shows them.
+void bookAlternationRows(Session& s, Frm7tch& w, const Recent& h);
 
 // The switch row: counts while Label1(21) is on.
 void bookSwitchRow(Session& s, Frm7tch& w);

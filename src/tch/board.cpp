@@ -39,25 +39,20 @@ void Command8_Click(Session& s) {
     if (!h) return;  // no spin in the history yet
     const int n = h->spin();
     auto& w = s.frm7tch();
-    // A standard row reads its own limit box afresh; it has no ladder limit and never widens.
-    auto standard = [&](int row) {
-        const auto& limitBox = w.Text1[tchbox::StandardRows[static_cast<size_t>(row)].limit];
-        bookSleeperRow(s, w, row, n, SleeperLimits{wholeLimit(limitBox), {}, {}});
-    };
 
-    for (int row = 0; row < 5; ++row) standard(row);                                    // 1-5
-    for (int row = 0; row < DerivedRowCount; ++row) bookDerivedRow(s, w, row, *h);      // 6-8
-    standard(5);                                                                         // 9
-    for (int row = 0; row < AlternationRowCount; ++row) bookAlternationRow(s, w, row, *h);  // 10-12
+    bookSleeperRows(s, w, 0, 5, n);                                                      // 1-5
+    bookDerivedRows(s, w, *h);                                                           // 6-8
+    bookSleeperRows(s, w, 5, 6, n);                                                      // 9
+    bookAlternationRows(s, w, *h);                                                       // 10-12
     bookSwitchRow(s, w);                                                                 // 13
-    for (int row = 6; row < FirstSectorRow; ++row) standard(row);                        // 14-18
+    bookSleeperRows(s, w, 6, FirstSectorRow, n);                                         // 14-18
     showTotalsAndRounds(s, w);                                                           // 19
 
     const auto gap = gapLimit(w);
-    bookGapRow(s, w, 0, *h, gap);                                                        // 20
+    bookGapRows(s, w, 0, 1, *h, gap);                                                    // 20
     const SleeperLimits sectors = sleeperLimits(w, FirstSectorRow);
-    for (int row = FirstSectorRow; row < SleeperRowCount; ++row) bookSleeperRow(s, w, row, n, sectors);  // 21-27
-    for (int row = 1; row < GapRowCount; ++row) bookGapRow(s, w, row, *h, gap);         // 28-31
+    bookSleeperRows(s, w, FirstSectorRow, SleeperRowCount, n, &sectors);                 // 21-27
+    bookGapRows(s, w, 1, GapRowCount, *h, gap);                                          // 28-31
     bookStreakStatistics(s);                                                             // 32
 }
 

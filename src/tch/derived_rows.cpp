@@ -238,7 +238,9 @@ void showCaption(forms::Control& label, const St& st, int row) {
 
 }  // namespace
 
-void bookDerivedRow(Session& s, Frm7tch& w, int row, const Recent& h) {
+namespace {
+
+[[gnu::always_inline]] inline void bookRow(Session& s, Frm7tch& w, int row, const Recent& h) {
     const DerivedRule& r = Rules[static_cast<size_t>(row)];
     const auto& b = tchbox::DerivedRows[static_cast<size_t>(row)];
     // A limit that is not a whole number: the row sits this spin out.
@@ -286,6 +288,12 @@ void bookDerivedRow(Session& s, Frm7tch& w, int row, const Recent& h) {
     if ((derived && renumbered) || label.caption() == "-") showCaption(label, s.st, row);
     if (b.extra >= 0) put(w.Text1, b.extra, before.extra, f.extra);
     if (!f.idle) w.Text1[b.betsLeft].setNumber(*limit - f.step);
+}
+
+}  // namespace
+
+void bookDerivedRows(Session& s, Frm7tch& w, const Recent& h) {
+    for (int row = 0; row < DerivedRowCount; ++row) bookRow(s, w, row, h);
 }
 
 }  // namespace tch

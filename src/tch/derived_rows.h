@@ -56,7 +56,7 @@ std::optional<int64_t> firstListNumber(const std::vector<std::string>& items);
 inline constexpr int DerivedRowCount = 3;
 const DerivedRule& derivedRule(int row);
 
-// Books the newest spin on derived row k (0..2) and shows it.
-void bookDerivedRow(Session& s, Frm7tch& w, int row, const Recent& h);
+// Books the newest spin on the three derived rows and shows them.
+void bookDerivedRows(Session& s, Frm7tch& w, const Recent& h);
 
 }  // namespace tch

@@ -85,35 +85,36 @@ Paint gapSpin(const GapRule& r, GapFields& f, const GapInputs& in) {
 
 std::optional<int64_t> gapLimit(const Frm7tch& w) { return wholeLimit(w.Text1[tchbox::GapRowLimit]); }
 
-void bookGapRow(Session& s, Frm7tch& w, int row, const Recent& h, std::optional<int64_t> limit) {
+void bookGapRows(Session& s, Frm7tch& w, int first, int end, const Recent& h, std::optional<int64_t> limit) {
     if (!limit) return;
-    const GapRule& r = Rules[static_cast<size_t>(row)];
-    const auto& b = tchbox::GapRows[static_cast<size_t>(row)];
-    const Named& n = NamedRows[row];
     auto& st = s.st;
-
     GapInputs in{h.spin(), *limit, std::nullopt};
     if (h.row[3] >= 0) in.rows = std::array<int, 3>{h.row[1], h.row[2], h.row[3]};
 
-    Num countMax = n.countMax.in(st);
-    const GapFields before{st.*n.cwin, st.*n.cwMin, st.*n.bb, st.*n.bbMx, st.*n.count, countMax.get(), st.*n.betting};
-    GapFields f = before;
-    const Paint p = gapSpin(r, f, in);
-    st.*n.cwin = f.cwin;
-    st.*n.cwMin = f.cwMin;
-    st.*n.bb = f.bb;
-    st.*n.bbMx = f.bbMx;
-    st.*n.count = f.count;
-    countMax.set(f.countMax);
-    st.*n.betting = f.betting;
+    for (int row = first; row < end; ++row) {
+        const GapRule& r = Rules[static_cast<size_t>(row)];
+        const auto& b = tchbox::GapRows[static_cast<size_t>(row)];
+        const Named& n = NamedRows[row];
+        Num countMax = n.countMax.in(st);
+        const GapFields before{st.*n.cwin, st.*n.cwMin, st.*n.bb, st.*n.bbMx, st.*n.count, countMax.get(), st.*n.betting};
+        GapFields f = before;
+        const Paint p = gapSpin(r, f, in);
+        st.*n.cwin = f.cwin;
+        st.*n.cwMin = f.cwMin;
+        st.*n.bb = f.bb;
+        st.*n.bbMx = f.bbMx;
+        st.*n.count = f.count;
+        countMax.set(f.countMax);
+        st.*n.betting = f.betting;
 
-    paint(w.Label1, b.label, p);
-    put(w.Text1, b.cwin, before.cwin, f.cwin);
-    put(w.Text1, b.cwMin, before.cwMin, f.cwMin);
-    put(w.Text1, b.count, before.count, f.count);
-    put(w.Text1, b.bb, before.bb, f.bb);
-    put(w.Text1, b.bbMx, before.bbMx, f.bbMx);
-    put(w.Text1, b.countMax, before.countMax, f.countMax);
+        paint(w.Label1, b.label, p);
+        put(w.Text1, b.cwin, before.cwin, f.cwin);
+        put(w.Text1, b.cwMin, before.cwMin, f.cwMin);
+        put(w.Text1, b.count, before.count, f.count);
+        put(w.Text1, b.bb, before.bb, f.bb);
+        put(w.Text1, b.bbMx, before.bbMx, f.bbMx);
+        put(w.Text1, b.countMax, before.countMax, f.countMax);
+    }
 }
 
 }  // namespace tch

@@ -44,7 +44,7 @@ const GapRule& gapRule(int row);
 // The shared limit as it stands; the rows sit the spin out when it is not a whole number.
 std::optional<int64_t> gapLimit(const Frm7tch& w);
 
-// Books the newest spin on gap row k and shows it.
-void bookGapRow(Session& s, Frm7tch& w, int row, const Recent& h, std::optional<int64_t> limit);
+// Books the newest spin on gap rows first..end-1 and shows them.
+void bookGapRows(Session& s, Frm7tch& w, int first, int end, const Recent& h, std::optional<int64_t> limit);
 
 }  // namespace tch

@@ -55,6 +55,13 @@ constexpr std::array<Boxes, SleeperRowCount> makeBoxes() {
     return out;
 }
 constexpr auto RowBoxes = makeBoxes();
+static_assert([] {
+    for (int k = 0; k < SleeperRowCount; ++k)
+        if (Rules[static_cast<size_t>(k)].wideCaption.empty() != (k < FirstSectorRow) ||
+            (k >= FirstSectorRow && RowBoxes[static_cast<size_t>(k)].highlight))
+            return false;
+    return true;
+}(), "standard rows never widen; sector rows always may and have no highlight");
 
 // The named fields of the standard rows and of sector row 1; sector rows 2..7 keep theirs in
 // the Sector tables at index r - 1.
@@ -81,34 +88,6 @@ constexpr Named NamedRows[] = {
     {&St::l_cwin2219, &St::l_mincw2219, &St::i_bbet2219, &St::i_cnt2219, &St::i_bbmax2219, &St::i_cntnon2219},
 };
 static_assert(std::size(NamedRows) == FirstSectorRow + 1);
-
-struct Refs {
-    int64_t *cwin, *cwMin, *bb, *step, *bbMx;
-    Num sleep;
-    int64_t* maxSleep;
-
-    SleeperFields load() const { return {*cwin, *cwMin, *bb, *step, *bbMx, sleep.get(), *maxSleep}; }
-    void store(const SleeperFields& f) {
-        *cwin = f.cwin;
-        *cwMin = f.cwMin;
-        *bb = f.bb;
-        *step = f.step;
-        *bbMx = f.bbMx;
-        sleep.set(f.sleep);
-        *maxSleep = f.maxSleep;
-    }
-};
-
-Refs bind(St& st, int row) {
-    int64_t* maxSleep = &st.MaxSleepTable[static_cast<size_t>(row)];
-    if (row <= FirstSectorRow) {
-        const Named& n = NamedRows[row];
-        return {&(st.*n.cwin), &(st.*n.cwMin), &(st.*n.bb), &(st.*n.step), &(st.*n.bbMx), n.sleep.in(st), maxSleep};
-    }
-    const auto i = static_cast<size_t>(row - FirstSectorRow);  // sector row r = i + 1 at index r - 1
-    return {&st.SectorCwin[i], &st.SectorCwMin[i], &st.SectorBb[i], &st.SectorStep[i],
-            &st.SectorBbMx[i], Num(st.SectorSleep[i]), maxSleep};
-}
 
 int64_t stakeAfterMiss(const SleeperRule& r, bool wide, int64_t step, const std::optional<int64_t>& ladderLimit) {
     // A ladder limit that cannot be read keeps the ladder.
@@ -168,24 +147,74 @@ SleeperLimits sleeperLimits(const Frm7tch& w, int row) {
             wholeLimit(box[tchbox::SectorWidenStep])};
 }
 
-void bookSleeperRow(Session& s, Frm7tch& w, int row, int spin, const SleeperLimits& lim) {
+namespace {
+
+// One row booked and shown. Standard rows read their own limit and never widen; sector rows
+// share their limits, widen, and have no highlight.
+template <bool Sector>
+[[gnu::always_inline]] inline void bookRow(St& st, Frm7tch& w, int row, int spin, const SleeperLimits& lim) {
     const SleeperRule& r = Rules[static_cast<size_t>(row)];
     const Boxes& b = RowBoxes[static_cast<size_t>(row)];
-    Refs refs = bind(s.st, row);
-    const SleeperFields before = refs.load();
-    SleeperFields f = before;
-    const Paint p = spinRow(r, f, spin, lim);
-    refs.store(f);
+    auto& text = w.Text1;
+    int64_t& maxSleep = st.MaxSleepTable[static_cast<size_t>(row)];
+    SleeperFields before;
+    SleeperFields f;
+    Paint p;
+    if (row <= FirstSectorRow) {
+        const Named& n = NamedRows[row];
+        Num sleep = n.sleep.in(st);
+        before = {st.*n.cwin, st.*n.cwMin, st.*n.bb, st.*n.step, st.*n.bbMx, sleep.get(), maxSleep};
+        f = before;
+        p = spinRow(r, f, spin, lim);
+        st.*n.cwin = f.cwin;
+        st.*n.cwMin = f.cwMin;
+        st.*n.bb = f.bb;
+        st.*n.step = f.step;
+        st.*n.bbMx = f.bbMx;
+        sleep.set(f.sleep);
+    } else {
+        const auto i = static_cast<size_t>(row - FirstSectorRow);  // sector row r = i + 1 at index r - 1
+        before = {st.SectorCwin[i], st.SectorCwMin[i], st.SectorBb[i], st.SectorStep[i], st.SectorBbMx[i],
+                  st.SectorSleep[i], maxSleep};
+        f = before;
+        p = spinRow(r, f, spin, lim);
+        st.SectorCwin[i] = f.cwin;
+        st.SectorCwMin[i] = f.cwMin;
+        st.SectorBb[i] = f.bb;
+        st.SectorStep[i] = f.step;
+        st.SectorBbMx[i] = f.bbMx;
+        st.SectorSleep[i] = f.sleep;
+    }
+    maxSleep = f.maxSleep;
 
     paint(w.Label1, b.label, p);
     // CntW and CntL never move, so their boxes keep the "0" they show.
-    put(w.Text1, b.cwin, before.cwin, f.cwin);
-    put(w.Text1, b.cwMin, before.cwMin, f.cwMin);
-    put(w.Text1, b.bb, before.bb, f.bb);
-    put(w.Text1, b.bbMx, before.bbMx, f.bbMx);
-    put(w.Text1, b.sleep, before.sleep, f.sleep);
-    if (b.highlight) w.Text1[b.sleep].setBackColor(lim.sleep && f.sleep > *lim.sleep ? Bet : forms::colors::Black);
-    if (!r.wideCaption.empty()) w.Label1[b.label].setCaption(playsWide(r, f.step, lim) ? r.wideCaption : r.caption);
+    put(text, b.cwin, before.cwin, f.cwin);
+    put(text, b.cwMin, before.cwMin, f.cwMin);
+    put(text, b.bb, before.bb, f.bb);
+    put(text, b.bbMx, before.bbMx, f.bbMx);
+    if (!Sector && b.highlight) {
+        forms::Control& sleep = text[b.sleep];
+        if (before.sleep != f.sleep) sleep.setNumber(f.sleep);
+        sleep.setBackColor(lim.sleep && f.sleep > *lim.sleep ? Bet : forms::colors::Black);
+    } else {
+        put(text, b.sleep, before.sleep, f.sleep);
+    }
+    if (Sector) w.Label1[b.label].setCaption(playsWide(r, f.step, lim) ? r.wideCaption : r.caption);
+}
+
+}  // namespace
+
+void bookSleeperRows(Session& s, Frm7tch& w, int first, int end, int spin, const SleeperLimits* shared) {
+    St& st = s.st;
+    if (shared) {
+        for (int row = first; row < end; ++row) bookRow<true>(st, w, row, spin, *shared);
+        return;
+    }
+    for (int row = first; row < end; ++row) {
+        const SleeperLimits lim{wholeLimit(w.Text1[RowBoxes[static_cast<size_t>(row)].limit]), {}, {}};
+        bookRow<false>(st, w, row, spin, lim);
+    }
 }
 
 }  // namespace tch

@@ -55,7 +55,8 @@ const SleeperRule& sleeperRule(int row);
 // Row k's limits as its boxes hold them now (the sector rows share theirs).
 SleeperLimits sleeperLimits(const Frm7tch& w, int row);
 
-// Books the newest spin on row k and shows it on the window.
-void bookSleeperRow(Session& s, Frm7tch& w, int row, int spin, const SleeperLimits& lim);
+// Books the newest spin on rows first..end-1 and shows them on the window. Shared limits serve
+// every row (the sector rows); without them each standard row reads its own limit box.
+void bookSleeperRows(Session& s, Frm7tch& w, int first, int end, int spin, const SleeperLimits* shared = nullptr);
 
 }  // namespace tch

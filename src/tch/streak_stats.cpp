@@ -8,23 +8,7 @@
 namespace tch {
 
 Streaks scanStreaks(const std::array<int, 27>& codes, std::array<int64_t, 3>& records) {
-    // At most one run is open at a time: the column of the last code and its length.
-    int column = -1;
-    int64_t length = 0;
-    for (int c : codes) {
-        if (c < 1 || c > 3) {
-            column = -1;
-            length = 0;
-            continue;
-        }
-        const int k = c - 1;
-        length = k == column ? length + 1 : 1;
-        column = k;
-        if (length > records[static_cast<size_t>(k)]) records[static_cast<size_t>(k)] = length;
-    }
-    Streaks s;
-    if (column >= 0) s.run[static_cast<size_t>(column)] = length;
-    return s;
+    return scanStreaksBy([&codes](int i) { return codes[static_cast<size_t>(i)]; }, records);
 }
 
 std::optional<int> newCurrentRecord(const Streaks& s, int64_t m) {
@@ -41,14 +25,15 @@ std::optional<int> newCurrentRecord(const Streaks& s, int64_t m) {
 void bookStreakStatistics(Session& s) {
     auto& st = s.st;
     const auto& codes = s.frm1basic().Label5;
-    std::array<int, 27> oldestFirst{};
-    for (int k = 27; k >= 1; --k) {
-        const std::string& c = codes[k].caption();
-        oldestFirst[static_cast<size_t>(27 - k)] = c.size() == 1 && c[0] >= '1' && c[0] <= '3' ? c[0] - '0' : 0;
-    }
     std::array<int64_t, 3> records{st.i_20thmax_1, st.i_20thmax_2, st.i_20thmax_3};
     const std::array<int64_t, 3> before = records;
-    const Streaks runs = scanStreaks(oldestFirst, records);
+    // Rows 27 down to 1, each code read as the scan reaches it.
+    const Streaks runs = scanStreaksBy(
+        [&codes](int i) {
+            const std::string& c = codes[27 - i].caption();
+            return c.size() == 1 && c[0] >= '1' && c[0] <= '3' ? c[0] - '0' : 0;
+        },
+        records);
     st.i_20th_1 = forms::Var(runs.run[0]);
     st.i_20th_2 = forms::Var(runs.run[1]);
     st.i_20th_3 = runs.run[2];

@@ -18,6 +18,29 @@ struct Streaks {
 };
 Streaks scanStreaks(const std::array<int, 27>& codesOldestFirst, std::array<int64_t, 3>& records);
 
+// The same scan over codes handed out one by one, oldest first (code(0) is row 27).
+template <typename Code>
+Streaks scanStreaksBy(Code code, std::array<int64_t, 3>& records) {
+    // At most one run is open at a time: the column of the last code and its length.
+    int column = -1;
+    int64_t length = 0;
+    for (int i = 0; i < 27; ++i) {
+        const int c = code(i);
+        if (c < 1 || c > 3) {
+            column = -1;
+            length = 0;
+            continue;
+        }
+        const int k = c - 1;
+        length = k == column ? length + 1 : 1;
+        column = k;
+        if (length > records[static_cast<size_t>(k)]) records[static_cast<size_t>(k)] = length;
+    }
+    Streaks s;
+    if (column >= 0) s.run[static_cast<size_t>(column)] = length;
+    return s;
+}
+
 // The column (0..2) whose run beats the "Max20th" record m, if any.
 std::optional<int> newCurrentRecord(const Streaks& s, int64_t m);
 

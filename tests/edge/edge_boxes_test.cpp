@@ -16,3 +16,24 @@ TEST(RoundedWhole, AgreesWithTheGeneralConversion) {
                           "1234567,12345678", "12345678,1234567"})
         EXPECT_EQ(edge::roundedWhole(t), forms::toInt(t)) << t;
 }
+
+// History rows and typed boxes of one or two digits are read in place; they must read as the
+// general conversion reads them, and anything else must be left to it.
+TEST(ShortTexts, ReadAsTheGeneralConversionReadsThem) {
+    struct Case {
+        const char* text;
+        int digits;  // what shortDigits gives
+    };
+    for (const Case& c : {Case{"0", 0}, {"5", 5}, {"05", 5}, {"36", 36}, {"37", 37}, {"99", 99}, {"-1", -1},
+                          {"-0", -1}, {"3,0", -1}, {"x", -1}, {"1x", -1}, {"x1", -1}, {" 5", -1}, {"", -1},
+                          {"100", -1}}) {
+        EXPECT_EQ(edge::shortDigits(c.text), c.digits) << c.text;
+        if (c.digits >= 0) {
+            EXPECT_EQ(forms::toInt(c.text), c.digits) << c.text;
+        }
+        int64_t v = -7;
+        if (edge::plainDigits(c.text, v)) {
+            EXPECT_EQ(v, forms::toInt64(c.text)) << c.text;
+        }
+    }
+}

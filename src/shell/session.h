@@ -49,10 +49,13 @@ public:
     Form2& form2() { return window<Form2>(Win::Form2); }
 
     // The local date and time the drawn number lists read; tests fix it.
-    std::function<std::tm()> localTime = [] {
+    // A Test run enters thousands of spins a second: the calendar is worked out once a second.
+    std::function<std::tm()> localTime = [last = std::time_t(-1), t = std::tm{}]() mutable {
         const std::time_t now = std::time(nullptr);
-        std::tm t{};
-        localtime_r(&now, &t);
+        if (now != last) {
+            localtime_r(&now, &t);
+            last = now;
+        }
         return t;
     };
 

@@ -428,7 +428,8 @@ void hgfStatistics(Session& s) {
     if (spin) {
         hgf::countSpin(st, n, st.l_general_cnt2);
         f.HitCounts(n).setNumber(st.HgfHitCount[static_cast<size_t>(n)]);
-        for (int k = 0; k <= 36; ++k) f.HgfValues(k).setText(hgf::hundredthsText(st.HgfValueHundredths[static_cast<size_t>(k)]));
+        // Nothing on the spin path reads these texts back: they are formatted when shown.
+        for (int k = 0; k <= 36; ++k) f.HgfValues(k).setNumber(st.HgfValue[static_cast<size_t>(k)]);
         subProgressions(s, f);
         paintMarks(s, f);
     }

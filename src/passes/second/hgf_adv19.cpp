@@ -32,6 +32,15 @@ int64_t scheduleCost(routines::AdvSchedule schedule) {
     }
 }
 
+// Hit counts are a few digits: compared in place, without a library call.
+bool sameShortText(const std::string& a, const std::string& b) {
+    const size_t n = a.size();
+    if (n != b.size()) return false;
+    for (size_t c = 0; c < n; ++c)
+        if (a[c] != b[c]) return false;
+    return true;
+}
+
 void book(forms::Var& cwin, int64_t amount) { routines::setInt(cwin, routines::asInt(cwin) + amount); }
 
 }  // namespace
@@ -113,10 +122,16 @@ void nineteenthHgfAdv(Session& s) {
     in.averageFilter = settings::on(s, settings::Switch::AvgFlag);
     forms::Control* hitBox[37];
     for (int n = 0; n <= 36; ++n) {
+        const auto i = static_cast<size_t>(n);
         hitBox[n] = &hgf.HitCounts(n);
-        const auto h = forms::toInt(hitBox[n]->text());
-        if (!h) return;  // hit counts are the first pass's figures; without them nothing is settled
-        in.hits[static_cast<size_t>(n)] = *h;
+        const std::string& text = hitBox[n]->text();
+        if (!sameShortText(text, st.AdvHitTexts[i])) {
+            const auto h = forms::toInt(text);
+            if (!h) return;  // hit counts are the first pass's figures; without them nothing is settled
+            st.AdvHitTexts[i] = text;
+            st.AdvHitValues[i] = *h;
+        }
+        in.hits[i] = st.AdvHitValues[i];
     }
     // The stakes riding on this spin are the ones shown after the previous run; only this system
     // writes them.

@@ -214,12 +214,13 @@ void writeList(state::HgfState::WrittenList& w, std::string_view sep, std::span<
         put(sep.data(), sep.size());
         put(item.data(), n);
         std::string& slot = w.items[i + 1];
-        if (closed) {  // the numbers mostly stay; values and ratios move on every spin
-            bool same = slot.size() == n;
-            for (size_t c = 0; same && c < n; ++c) same = slot[c] == item[c];
-            if (same) continue;
+        if (slot.size() == n) {  // mostly: the item of the same rank two spins ago
+            char* to = slot.data();
+            const char* from = item.data();
+            for (size_t c = 0; c < n; ++c) to[c] = from[c];
+        } else {
+            slot.assign(item.data(), n);
         }
-        slot.assign(item.data(), n);
     }
     if (closed) {
         put(sep.data(), sep.size());

@@ -99,18 +99,6 @@ void countSpin(state::HgfState& st, int n, int32_t spins) {
     }
 }
 
-void markNumbers(state::HgfState& st, double minValue, std::array<Mark, 37>& out) {
-    for (size_t k = 0; k <= 36; ++k) {
-        if (st.HgfValue[k] >= minValue) {
-            out[k] = st.HgfListedFlag[k] ? Mark::Keep : Mark::Newly;
-            st.HgfListedFlag[k] = true;
-        } else {
-            st.HgfListedFlag[k] = false;
-            out[k] = Mark::Cleared;
-        }
-    }
-}
-
 void rankValues(state::HgfState& st) {
     // Insertion sort from last spin's order: a few numbers move each spin.
     const auto& v = st.HgfValueHundredths;
@@ -365,22 +353,18 @@ void paintMarks(Session& s, Frm3hgf& f) {
     auto minValue = settings::integer(s, Box::HgfRatioMin);
     auto system = settings::integer(s, Box::HgfBettingSystem);
     if (!minValue || !system) return;
-    std::array<Mark, 37> marks{};
-    hgf::markNumbers(s.st, *minValue, marks);
-    for (int k = 0; k <= 36; ++k) {
-        switch (marks[static_cast<size_t>(k)]) {
-            case Mark::Keep: break;
-            case Mark::Newly:
-                f.HgfValues(k).setBackColor(colors::Green);
-                if (*system == 1) {
-                    f.HitCounts(k).setBackColor(Alarm);
-                } else {
-                    for (int box : SubStepBox) f.Text4[box].setBackColor(Alarm);
-                }
-                break;
-            case Mark::Cleared: f.HgfValues(k).setBackColor(Unmarked); break;
+    hgf::markNumbers(s.st, *minValue, [&f, sys = *system](int k, Mark mark) {
+        if (mark == Mark::Cleared) {
+            f.HgfValues(k).setBackColor(Unmarked);
+            return;
         }
-    }
+        f.HgfValues(k).setBackColor(colors::Green);
+        if (sys == 1) {
+            f.HitCounts(k).setBackColor(Alarm);
+        } else {
+            for (int box : SubStepBox) f.Text4[box].setBackColor(Alarm);
+        }
+    });
 }
 
 void setPause(forms::Control& box, hgf::ProgressionOut::Pause p) {

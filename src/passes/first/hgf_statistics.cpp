@@ -86,11 +86,10 @@ const std::array<double, TabledGaps> GapRatios = [] {
 void countSpin(state::HgfState& st, int n, int32_t spins) {
     bump(st.HgfHitCount[static_cast<size_t>(n)]);
     const Hundredths perSpin(spins), perWheel(37);
+    for (int32_t& g : st.HgfGapCount) g += g < INT32_MAX ? 1 : 0;  // bump, as one sweep
+    st.HgfGapCount[static_cast<size_t>(n)] = 0;
     for (size_t k = 0; k <= 36; ++k) {
-        int32_t& g = st.HgfGapCount[k];
-        if (static_cast<int>(k) == n) g = 0;
-        else bump(g);
-        const int64_t gap = g;
+        const int64_t gap = st.HgfGapCount[k];
         const int64_t h = perSpin(int64_t{st.HgfHitCount[k]} * gap);
         st.HgfValueHundredths[k] = h;
         st.HgfValue[k] = static_cast<double>(h) / 100.0;

@@ -53,22 +53,24 @@ Adv19Result hgfAdv19(state::Sys19thAdvState& st, const Adv19Input& in, const Adv
     };
 
     // 1. The newest spin settles its play; every other number stays away one spin longer.
-    for (int n = 0; n <= 36; ++n) {
-        if (n != in.newest) {
-            ++st.AdvNonAppear[n];
-            st.i_max19 = std::max<int64_t>(st.i_max19, st.AdvNonAppear[n]);
-            continue;
-        }
+    const bool spun = in.newest >= 0 && in.newest <= 36;
+    if (spun) {
+        const int n = in.newest;
         const bool was = played(n, in.shownAverage);
         const int64_t staked = st.AdvStaked[n] + riding[n];
         if (was && st.AdvNonAppear[n] > start + routines::advCycleLength(in.schedule))
             book(st.i_cwin19, -scheduleCost(in.schedule));
         else if (was || staked > 0)
             book(st.i_cwin19, 36 * riding[n] - staked);  // the stake on this spin is part of the play
-        st.AdvNonAppear[n] = 0;
         st.AdvStaked[n] = 0;
         riding[n] = 0;
     }
+    // The others stay away one spin longer, swept at once; the newest starts again from 0.
+    for (int32_t& count : st.AdvNonAppear) ++count;
+    if (spun) st.AdvNonAppear[static_cast<size_t>(in.newest)] = 0;
+    int32_t longest = 0;
+    for (int32_t count : st.AdvNonAppear) longest = std::max(longest, count);
+    st.i_max19 = std::max<int64_t>(st.i_max19, longest);
 
     // 2. Mn, Mx and Avg of the hit counts.
     Adv19Result r;

@@ -348,16 +348,17 @@ void subProgressions(Session& s, Frm3hgf& f) {
     }
 }
 
-void paintMarks(Session& s, Frm3hgf& f) {
+void paintMarks(Session& s, Frm3hgf& f, const std::array<forms::Control*, 37>& values) {
     auto minValue = settings::integer(s, Box::HgfRatioMin);
     auto system = settings::integer(s, Box::HgfBettingSystem);
     if (!minValue || !system) return;
-    hgf::markNumbers(s.st, *minValue, [&f, sys = *system](int k, Mark mark) {
+    hgf::markNumbers(s.st, *minValue, [&f, &values, sys = *system](int k, Mark mark) {
+        forms::Control& value = *values[static_cast<size_t>(k)];
         if (mark == Mark::Cleared) {
-            f.HgfValues(k).setBackColor(Unmarked);
+            value.setBackColor(Unmarked);
             return;
         }
-        f.HgfValues(k).setBackColor(colors::Green);
+        value.setBackColor(colors::Green);
         if (sys == 1) {
             f.HitCounts(k).setBackColor(Alarm);
         } else {
@@ -413,9 +414,13 @@ void hgfStatistics(Session& s) {
         hgf::countSpin(st, n, st.l_general_cnt2);
         f.HitCounts(n).setNumber(st.HgfHitCount[static_cast<size_t>(n)]);
         // Nothing on the spin path reads these texts back: they are formatted when shown.
-        for (int k = 0; k <= 36; ++k) f.HgfValues(k).setNumber(st.HgfValue[static_cast<size_t>(k)]);
+        std::array<forms::Control*, 37> values;
+        for (size_t k = 0; k <= 36; ++k) {
+            values[k] = &f.HgfValues(static_cast<int>(k));
+            values[k]->setNumber(st.HgfValue[k]);
+        }
         subProgressions(s, f);
-        paintMarks(s, f);
+        paintMarks(s, f, values);
     }
 
     // 6 to 9: ranking and the sorted list.

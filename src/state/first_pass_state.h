@@ -116,6 +116,14 @@ struct Sys19thAdvState {
     double AdvShownAvg = 0;
     std::string AdvShownAvgText = "0";
     int64_t AdvShownAvgWhole = 0;
+    // The hit-count texts last read and their values: a text that has not changed is not
+    // parsed again.
+    std::array<std::string, 37> AdvHitTexts = [] {
+        std::array<std::string, 37> t;
+        t.fill("0");
+        return t;
+    }();
+    std::array<int32_t, 37> AdvHitValues{};
 };
 
 // "9th Unique nbrs".

@@ -86,28 +86,15 @@ const std::array<double, TabledGaps> GapRatios = [] {
 void countSpin(state::HgfState& st, int n, int32_t spins) {
     bump(st.HgfHitCount[static_cast<size_t>(n)]);
     const Hundredths perSpin(spins), perWheel(37);
+    for (int32_t& g : st.HgfGapCount) g += g < INT32_MAX ? 1 : 0;  // bump, as one sweep
+    st.HgfGapCount[static_cast<size_t>(n)] = 0;
     for (size_t k = 0; k <= 36; ++k) {
-        int32_t& g = st.HgfGapCount[k];
-        if (static_cast<int>(k) == n) g = 0;
-        else bump(g);
-        const int64_t gap = g;
+        const int64_t gap = st.HgfGapCount[k];
         const int64_t h = perSpin(int64_t{st.HgfHitCount[k]} * gap);
         st.HgfValueHundredths[k] = h;
         st.HgfValue[k] = static_cast<double>(h) / 100.0;
         st.HgfGapRatio[k] = static_cast<uint64_t>(gap) < TabledGaps ? GapRatios[static_cast<size_t>(gap)]
                                                                     : static_cast<double>(perWheel(gap)) / 100.0;
-    }
-}
-
-void markNumbers(state::HgfState& st, double minValue, std::array<Mark, 37>& out) {
-    for (size_t k = 0; k <= 36; ++k) {
-        if (st.HgfValue[k] >= minValue) {
-            out[k] = st.HgfListedFlag[k] ? Mark::Keep : Mark::Newly;
-            st.HgfListedFlag[k] = true;
-        } else {
-            st.HgfListedFlag[k] = false;
-            out[k] = Mark::Cleared;
-        }
     }
 }
 
@@ -214,12 +201,13 @@ void writeList(state::HgfState::WrittenList& w, std::string_view sep, std::span<
         put(sep.data(), sep.size());
         put(item.data(), n);
         std::string& slot = w.items[i + 1];
-        if (closed) {  // the numbers mostly stay; values and ratios move on every spin
-            bool same = slot.size() == n;
-            for (size_t c = 0; same && c < n; ++c) same = slot[c] == item[c];
-            if (same) continue;
+        if (slot.size() == n) {  // mostly: the item of the same rank two spins ago
+            char* to = slot.data();
+            const char* from = item.data();
+            for (size_t c = 0; c < n; ++c) to[c] = from[c];
+        } else {
+            slot.assign(item.data(), n);
         }
-        slot.assign(item.data(), n);
     }
     if (closed) {
         put(sep.data(), sep.size());
@@ -360,26 +348,23 @@ void subProgressions(Session& s, Frm3hgf& f) {
     }
 }
 
-void paintMarks(Session& s, Frm3hgf& f) {
+void paintMarks(Session& s, Frm3hgf& f, const std::array<forms::Control*, 37>& values) {
     auto minValue = settings::integer(s, Box::HgfRatioMin);
     auto system = settings::integer(s, Box::HgfBettingSystem);
     if (!minValue || !system) return;
-    std::array<Mark, 37> marks{};
-    hgf::markNumbers(s.st, *minValue, marks);
-    for (int k = 0; k <= 36; ++k) {
-        switch (marks[static_cast<size_t>(k)]) {
-            case Mark::Keep: break;
-            case Mark::Newly:
-                f.HgfValues(k).setBackColor(colors::Green);
-                if (*system == 1) {
-                    f.HitCounts(k).setBackColor(Alarm);
-                } else {
-                    for (int box : SubStepBox) f.Text4[box].setBackColor(Alarm);
-                }
-                break;
-            case Mark::Cleared: f.HgfValues(k).setBackColor(Unmarked); break;
+    hgf::markNumbers(s.st, *minValue, [&f, &values, sys = *system](int k, Mark mark) {
+        forms::Control& value = *values[static_cast<size_t>(k)];
+        if (mark == Mark::Cleared) {
+            value.setBackColor(Unmarked);
+            return;
         }
-    }
+        value.setBackColor(colors::Green);
+        if (sys == 1) {
+            f.HitCounts(k).setBackColor(Alarm);
+        } else {
+            for (int box : SubStepBox) f.Text4[box].setBackColor(Alarm);
+        }
+    });
 }
 
 void setPause(forms::Control& box, hgf::ProgressionOut::Pause p) {
@@ -428,9 +413,14 @@ void hgfStatistics(Session& s) {
     if (spin) {
         hgf::countSpin(st, n, st.l_general_cnt2);
         f.HitCounts(n).setNumber(st.HgfHitCount[static_cast<size_t>(n)]);
-        for (int k = 0; k <= 36; ++k) f.HgfValues(k).setText(hgf::hundredthsText(st.HgfValueHundredths[static_cast<size_t>(k)]));
+        // Nothing on the spin path reads these texts back: they are formatted when shown.
+        std::array<forms::Control*, 37> values;
+        for (size_t k = 0; k <= 36; ++k) {
+            values[k] = &f.HgfValues(static_cast<int>(k));
+            values[k]->setNumber(st.HgfValue[k]);
+        }
         subProgressions(s, f);
-        paintMarks(s, f);
+        paintMarks(s, f, values);
     }
 
     // 6 to 9: ranking and the sorted list.

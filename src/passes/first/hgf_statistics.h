@@ -69,8 +69,20 @@ void countSpin(state::HgfState& st, int n, int32_t spins);
 // Step 5. What happens to one number's marks this spin.
 enum class Mark : uint8_t { Keep, Newly, Cleared };
 // Marks numbers whose value reaches `minValue`; a number already flagged keeps its mark and is
-// not painted again.
-void markNumbers(state::HgfState& st, double minValue, std::array<Mark, 37>& out);
+// not painted again. `paint(k, mark)` is called for every number but those kept.
+template <typename Paint>
+void markNumbers(state::HgfState& st, double minValue, Paint&& paint) {
+    for (size_t k = 0; k <= 36; ++k) {
+        if (st.HgfValue[k] >= minValue) {
+            if (st.HgfListedFlag[k]) continue;
+            st.HgfListedFlag[k] = true;
+            paint(static_cast<int>(k), Mark::Newly);
+        } else {
+            st.HgfListedFlag[k] = false;
+            paint(static_cast<int>(k), Mark::Cleared);
+        }
+    }
+}
 
 // Steps 6 and 7: the values ranked, highest first (by value, not by text), into HgfSortKeys;
 // the first 13 are the sorted list.

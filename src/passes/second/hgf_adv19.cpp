@@ -32,6 +32,15 @@ int64_t scheduleCost(routines::AdvSchedule schedule) {
     }
 }
 
+// Hit counts are a few digits: compared in place, without a library call.
+bool sameShortText(const std::string& a, const std::string& b) {
+    const size_t n = a.size();
+    if (n != b.size()) return false;
+    for (size_t c = 0; c < n; ++c)
+        if (a[c] != b[c]) return false;
+    return true;
+}
+
 void book(forms::Var& cwin, int64_t amount) { routines::setInt(cwin, routines::asInt(cwin) + amount); }
 
 }  // namespace
@@ -44,22 +53,24 @@ Adv19Result hgfAdv19(state::Sys19thAdvState& st, const Adv19Input& in, const Adv
     };
 
     // 1. The newest spin settles its play; every other number stays away one spin longer.
-    for (int n = 0; n <= 36; ++n) {
-        if (n != in.newest) {
-            ++st.AdvNonAppear[n];
-            st.i_max19 = std::max<int64_t>(st.i_max19, st.AdvNonAppear[n]);
-            continue;
-        }
+    const bool spun = in.newest >= 0 && in.newest <= 36;
+    if (spun) {
+        const int n = in.newest;
         const bool was = played(n, in.shownAverage);
         const int64_t staked = st.AdvStaked[n] + riding[n];
         if (was && st.AdvNonAppear[n] > start + routines::advCycleLength(in.schedule))
             book(st.i_cwin19, -scheduleCost(in.schedule));
         else if (was || staked > 0)
             book(st.i_cwin19, 36 * riding[n] - staked);  // the stake on this spin is part of the play
-        st.AdvNonAppear[n] = 0;
         st.AdvStaked[n] = 0;
         riding[n] = 0;
     }
+    // The others stay away one spin longer, swept at once; the newest starts again from 0.
+    for (int32_t& count : st.AdvNonAppear) ++count;
+    if (spun) st.AdvNonAppear[static_cast<size_t>(in.newest)] = 0;
+    int32_t longest = 0;
+    for (int32_t count : st.AdvNonAppear) longest = std::max(longest, count);
+    st.i_max19 = std::max<int64_t>(st.i_max19, longest);
 
     // 2. Mn, Mx and Avg of the hit counts.
     Adv19Result r;
@@ -113,10 +124,16 @@ void nineteenthHgfAdv(Session& s) {
     in.averageFilter = settings::on(s, settings::Switch::AvgFlag);
     forms::Control* hitBox[37];
     for (int n = 0; n <= 36; ++n) {
+        const auto i = static_cast<size_t>(n);
         hitBox[n] = &hgf.HitCounts(n);
-        const auto h = forms::toInt(hitBox[n]->text());
-        if (!h) return;  // hit counts are the first pass's figures; without them nothing is settled
-        in.hits[static_cast<size_t>(n)] = *h;
+        const std::string& text = hitBox[n]->text();
+        if (!sameShortText(text, st.AdvHitTexts[i])) {
+            const auto h = forms::toInt(text);
+            if (!h) return;  // hit counts are the first pass's figures; without them nothing is settled
+            st.AdvHitTexts[i] = text;
+            st.AdvHitValues[i] = *h;
+        }
+        in.hits[i] = st.AdvHitValues[i];
     }
     // The stakes riding on this spin are the ones shown after the previous run; only this system
     // writes them.

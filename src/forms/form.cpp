@@ -106,15 +106,6 @@ void Control::setTransparent(bool t) {
     markDirty();
 }
 
-void Control::setNumber(double v) {
-    // Whole figures share the integer cache: 7.0 after 7 is the same text.
-    if (v > -1e15 && v < 1e15) {
-        const auto whole = static_cast<int64_t>(v);
-        if (static_cast<double>(whole) == v) return setNumber(whole);
-    }
-    if (cached_ == Cached::Real && cachedReal_ == v) return;  // NaN never matches: formatted again
-    showNumber(Cached::Real, 0, v);
-}
 
 void Control::changeFore(Color c) {
     fore_ = c;

@@ -67,7 +67,7 @@ public:
     // A number shown by the one conversion (numText); the spin path's way to write figures.
     inline void setNumber(int64_t v);
     void setNumber(int v) { setNumber(static_cast<int64_t>(v)); }
-    void setNumber(double v);
+    inline void setNumber(double v);
     // A text the system makes from its own figures, only when someone reads it (a long list of
     // figures that moves every spin): `bindText` gives the maker once, `touchBound` says the
     // figures moved. A text written otherwise stands until the next touch.
@@ -354,6 +354,16 @@ inline void Control::setNumber(int64_t v) {
         dirty_ = true;
         form_.noteDirty(*this);
     }
+}
+
+inline void Control::setNumber(double v) {
+    // Whole figures share the integer cache: 7.0 after 7 is the same text.
+    if (v > -1e15 && v < 1e15) {
+        const auto whole = static_cast<int64_t>(v);
+        if (static_cast<double>(whole) == v) return setNumber(whole);
+    }
+    if (cached_ == Cached::Real && cachedReal_ == v) return;  // NaN never matches: formatted again
+    showNumber(Cached::Real, 0, v);
 }
 
 class Host {

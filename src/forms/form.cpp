@@ -28,7 +28,14 @@ void Control::markDirty() {
 }
 
 void Control::changeText(std::string_view t) {
-    text_.assign(t);
+    // Most new texts are short and no longer than the old one: copied over it in place.
+    if (t.size() <= text_.size() && t.size() <= 16) {
+        char* d = text_.data();
+        for (size_t i = 0; i < t.size(); ++i) d[i] = t[i];
+        text_.resize(t.size());
+    } else {
+        text_.assign(t);
+    }
     stale_ = false;
     cached_ = Cached::None;
     markDirty();

@@ -70,31 +70,36 @@ inline void showClass(const RowBoxes& b, size_t i, int dozen, int code) {
 
 // Classifies rows 0 to 28; only the rows the settling reads are shown now, the rest land in their
 // shifted place in one write.
+// Dozen index and column code of every spin; anything else is classed "" and 0.
+struct SpinClass {
+    int8_t dozen, code;
+};
+constexpr std::array<SpinClass, 37> SpinClasses = [] {
+    std::array<SpinClass, 37> c{};
+    c[0] = {1, 0};
+    for (int n = 1; n <= 36; ++n)
+        c[static_cast<size_t>(n)] = {static_cast<int8_t>(n <= 12 ? 2 : n <= 24 ? 3 : 4), static_cast<int8_t>((n - 1) % 3 + 1)};
+    return c;
+}();
+
 void classifyRows(Session& s, const RowBoxes& b, RowClasses& rc) {
-    int32_t low = 0, mid = 0, high = 0;
+    std::array<int32_t, 5> perDozen{};  // by dozen index: L, M and H are counted
     for (size_t i = 0; i < Rows; ++i) {
         const std::string& t = b.spin[i]->text();
-        int dozen = -1, code = 0;
+        SpinClass c{-1, 0};
         if (!t.empty()) {
             const int n = rowSpin(t);
-            dozen = 0;
-            if (n == 0) {
-                dozen = 1;
-            } else if (n >= 1 && n <= 36) {
-                code = (n - 1) % 3 + 1;
-                if (n <= 12) dozen = 2, ++low;
-                else if (n <= 24) dozen = 3, ++mid;
-                else dozen = 4, ++high;
-            }
+            c = n >= 0 && n <= 36 ? SpinClasses[static_cast<size_t>(n)] : SpinClass{0, 0};
+            ++perDozen[static_cast<size_t>(c.dozen)];
         }
-        rc.dozen[i] = static_cast<int8_t>(dozen);
-        rc.code[i] = static_cast<int8_t>(code);
+        rc.dozen[i] = c.dozen;
+        rc.code[i] = c.code;
     }
     for (size_t i = 0; i < 4; ++i)
         if (rc.dozen[i] >= 0) showClass(b, i, rc.dozen[i], rc.code[i]);
-    s.st.l_ll = low;
-    s.st.l_mm = mid;
-    s.st.l_hh = high;
+    s.st.l_ll = perDozen[2];
+    s.st.l_mm = perDozen[3];
+    s.st.l_hh = perDozen[4];
 }
 
 void shiftHistory(const RowBoxes& b, const RowClasses& rc) {

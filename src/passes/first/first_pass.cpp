@@ -50,43 +50,71 @@ int rowSpin(const std::string& t) {
     return routines::spinOf(t);
 }
 
-void classifyRows(Session& s, const RowBoxes& b) {
-    static constexpr std::string_view CodeText[] = {"0", "1", "2", "3"};
-    int32_t low = 0, mid = 0, high = 0;
-    for (size_t i = 0; i < Rows; ++i) {
-        const std::string& t = b.spin[i]->text();
-        if (t.empty()) continue;
-        const int n = rowSpin(t);
-        std::string_view dozen;
-        int code = 0;
-        if (n == 0) {
-            dozen = "0";
-        } else if (n >= 1 && n <= 36) {
-            code = (n - 1) % 3 + 1;
-            if (n <= 12) dozen = "L", ++low;
-            else if (n <= 24) dozen = "M", ++mid;
-            else dozen = "H", ++high;
-        }
-        b.dozen[i]->setText(dozen);
-        forms::Control& c = *b.column[i];
-        c.setCaption(CodeText[code]);
-        c.setBackColor(columnCodeColor(code));
-        c.setForeColor(code == 0 ? colors::White : colors::Black);  // legible on its code colour
-    }
-    s.st.l_ll = low;
-    s.st.l_mm = mid;
-    s.st.l_hh = high;
+// What the classification gives a row: its dozen text and column code. A row without a spin is
+// left as it stands and moves down as it is.
+struct RowClasses {
+    std::array<int8_t, Rows> dozen;  // index into DozenText; -1: the row holds no spin
+    std::array<int8_t, Rows> code;
+};
+
+constexpr std::string_view DozenText[] = {"", "0", "L", "M", "H"};
+constexpr std::string_view CodeText[] = {"0", "1", "2", "3"};
+
+inline void showClass(const RowBoxes& b, size_t i, int dozen, int code) {
+    b.dozen[i]->setText(DozenText[dozen]);
+    forms::Control& col = *b.column[i];
+    col.setCaption(CodeText[code]);
+    col.setBackColor(columnCodeColor(code));
+    col.setForeColor(code == 0 ? colors::White : colors::Black);  // legible on its code colour
 }
 
-void shiftHistory(const RowBoxes& b) {
+// Classifies rows 0 to 28; only the rows the settling reads are shown now, the rest land in their
+// shifted place in one write.
+// Dozen index and column code of every spin; anything else is classed "" and 0.
+struct SpinClass {
+    int8_t dozen, code;
+};
+constexpr std::array<SpinClass, 37> SpinClasses = [] {
+    std::array<SpinClass, 37> c{};
+    c[0] = {1, 0};
+    for (int n = 1; n <= 36; ++n)
+        c[static_cast<size_t>(n)] = {static_cast<int8_t>(n <= 12 ? 2 : n <= 24 ? 3 : 4), static_cast<int8_t>((n - 1) % 3 + 1)};
+    return c;
+}();
+
+void classifyRows(Session& s, const RowBoxes& b, RowClasses& rc) {
+    std::array<int32_t, 5> perDozen{};  // by dozen index: L, M and H are counted
+    for (size_t i = 0; i < Rows; ++i) {
+        const std::string& t = b.spin[i]->text();
+        SpinClass c{-1, 0};
+        if (!t.empty()) {
+            const int n = rowSpin(t);
+            c = n >= 0 && n <= 36 ? SpinClasses[static_cast<size_t>(n)] : SpinClass{0, 0};
+            ++perDozen[static_cast<size_t>(c.dozen)];
+        }
+        rc.dozen[i] = c.dozen;
+        rc.code[i] = c.code;
+    }
+    for (size_t i = 0; i < 4; ++i)
+        if (rc.dozen[i] >= 0) showClass(b, i, rc.dozen[i], rc.code[i]);
+    s.st.l_ll = perDozen[2];
+    s.st.l_mm = perDozen[3];
+    s.st.l_hh = perDozen[4];
+}
+
+void shiftHistory(const RowBoxes& b, const RowClasses& rc) {
     for (size_t i = Rows - 1; i-- > 0;) {
         b.spin[i + 1]->setText(b.spin[i]->text());
-        b.dozen[i + 1]->setText(b.dozen[i]->text());
-        forms::Control& from = *b.column[i];
-        forms::Control& to = *b.column[i + 1];
-        to.setCaption(from.caption());
-        to.setBackColor(from.backColor());
-        to.setForeColor(from.foreColor());
+        if (rc.dozen[i] >= 0) {
+            showClass(b, i + 1, rc.dozen[i], rc.code[i]);
+        } else {
+            b.dozen[i + 1]->setText(b.dozen[i]->text());
+            forms::Control& from = *b.column[i];
+            forms::Control& to = *b.column[i + 1];
+            to.setCaption(from.caption());
+            to.setBackColor(from.backColor());
+            to.setForeColor(from.foreColor());
+        }
     }
     // Only the topmost marker follows its spin; it leaves the history after row 28.
     for (size_t i = 0; i < Rows; ++i) {
@@ -128,13 +156,14 @@ void Command1_Click(Session& s) {
     else if (*n >= 25) st.l_hall += 1;
 
     // 4. Classification of rows 0 to 28 (the new spin and the 28 before the shift).
-    classifyRows(s, rows);
+    RowClasses classes;
+    classifyRows(s, rows, classes);
 
     // 5. 2nd system: settling the previous advice.
     secondSystemSettle(s);
 
     // 6. History shift and green marker.
-    shiftHistory(rows);
+    shiftHistory(rows, classes);
 
     // 7. Clear and refocus the entry box; L/M/H counts.
     f.Text1[0].setText("");

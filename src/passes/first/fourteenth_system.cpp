@@ -1,6 +1,7 @@
 #include "passes/first/fourteenth_system.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "forms/convert.h"
 #include "panels/frm3hgf.h"
@@ -22,7 +23,7 @@ bool isOneOf(int32_t v, std::initializer_list<int32_t> set) { return std::find(s
 
 class Dorvik {
 public:
-    Dorvik(state::Sys14thState& st, DorvikStep& out) : st_(st), out_(out) {}
+    Dorvik(state::Sys14thState& st, DorvikShown& out) : st_(st), out_(out) {}
 
     const std::string& R(int k) const {
         switch (k) {
@@ -133,7 +134,7 @@ public:
 
 private:
     state::Sys14thState& st_;
-    DorvikStep& out_;
+    DorvikShown& out_;
 };
 
 }  // namespace
@@ -145,8 +146,8 @@ std::string listText(const std::vector<int64_t>& list) {
     return out;
 }
 
-DorvikStep dorvikSpin(state::Sys14thState st, const std::array<std::string_view, 5>& rows) {
-    DorvikStep out;
+DorvikShown dorvikSpinInPlace(state::Sys14thState& st, const std::array<std::string_view, 5>& rows) {
+    DorvikShown out;
     st.ss_1 = rows[0];
     st.ss_2 = rows[1];
     st.ss_3 = rows[2];
@@ -155,7 +156,15 @@ DorvikStep dorvikSpin(state::Sys14thState st, const std::array<std::string_view,
     Dorvik d(st, out);
     if (st.ss_3.empty()) d.warmUp();
     else d.rules();
+    return out;
+}
+
+DorvikStep dorvikSpin(state::Sys14thState st, const std::array<std::string_view, 5>& rows) {
+    DorvikShown shown = dorvikSpinInPlace(st, rows);
+    DorvikStep out;
     out.st = std::move(st);
+    out.bet = std::move(shown.bet);
+    out.listShown = shown.listShown;
     return out;
 }
 
@@ -165,8 +174,7 @@ void fourteenthSystem(Session& s) {
     const std::array<std::string_view, 5> rows = {m.Text2[1].text(), m.Text2[2].text(), m.Text2[3].text(),
                                                   m.Text2[4].text(), m.Text2[5].text()};
     auto& group = static_cast<state::Sys14thState&>(s.st);
-    DorvikStep step = dorvikSpin(std::move(group), rows);
-    group = std::move(step.st);
+    DorvikShown step = dorvikSpinInPlace(group, rows);
 
     Frm3hgf& f = s.frm3hgf();
     if (step.bet) {

@@ -17,6 +17,13 @@ struct DorvikStep {
     bool listShown = false;                          // "Progression" is written this spin
 };
 
+// What one spin shows, for the adapter that keeps the state in place.
+struct DorvikShown {
+    std::optional<std::array<std::string, 2>> bet;
+    bool listShown = false;
+};
+DorvikShown dorvikSpinInPlace(state::Sys14thState& st, const std::array<std::string_view, 5>& rows);
+
 // One spin; rows are the dozen classes of history rows 1..5 ("" for an empty row).
 DorvikStep dorvikSpin(state::Sys14thState st, const std::array<std::string_view, 5>& rows);
 

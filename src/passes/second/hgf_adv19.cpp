@@ -66,10 +66,9 @@ Adv19Result hgfAdv19(state::Sys19thAdvState& st, const Adv19Input& in, const Adv
         riding[n] = 0;
     }
     // The others stay away one spin longer, swept at once; the newest starts again from 0.
-    for (int32_t& count : st.AdvNonAppear) ++count;
-    if (spun) st.AdvNonAppear[static_cast<size_t>(in.newest)] = 0;
+    if (spun) st.AdvNonAppear[static_cast<size_t>(in.newest)] = -1;
     int32_t longest = 0;
-    for (int32_t count : st.AdvNonAppear) longest = std::max(longest, count);
+    for (int32_t& count : st.AdvNonAppear) longest = std::max(longest, ++count);
     st.i_max19 = std::max<int64_t>(st.i_max19, longest);
 
     // 2. Mn, Mx and Avg of the hit counts.

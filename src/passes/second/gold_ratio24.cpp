@@ -58,7 +58,6 @@ void settle(state::Sys24thState& st, int spin, const Settings& set) {
 // Ranks st.IgScore (filled by the caller) and takes the leaders up to the ratio; the numbers
 // taken are written to `taken` as the panel shows them, returning the length.
 size_t choose(state::Sys24thState& st, const Settings& set, char* taken) {
-    st.IgBetNumbers.assign(1, forms::Var(-2));
     // Highest score first, equal scores by number: the order the choice takes them in. The order
     // of the previous spin is nearly right, so an insertion sort from it costs little.
     auto& order = st.IgOrder;
@@ -79,7 +78,12 @@ size_t choose(state::Sys24thState& st, const Settings& set, char* taken) {
 
     size_t len = 0;
     st.d_grat = 0;
-    if (!set.ratio) return len;
+    if (!set.ratio) {
+        st.IgBetNumbers.assign(1, forms::Var(-2));
+        return len;
+    }
+    // Appended in order, the end mark after them (capacity is kept from spin to spin).
+    st.IgBetNumbers.clear();
     for (size_t k = 0; k < order.size(); ++k) {
         const double v = sorted[k];
         if (v > 0) {
@@ -90,12 +94,13 @@ size_t choose(state::Sys24thState& st, const Settings& set, char* taken) {
             taken[len++] = ' ';
             if (n >= 10) taken[len++] = static_cast<char>('0' + n / 10);
             taken[len++] = static_cast<char>('0' + n % 10);
-            st.IgBetNumbers.insert(st.IgBetNumbers.end() - 1, forms::Var(n));
+            st.IgBetNumbers.push_back(forms::Var(n));
             st.IgScore[static_cast<size_t>(n)] = -1;
         }
         if (st.d_grat + v > *set.ratio) break;
         st.d_grat += v;
     }
+    st.IgBetNumbers.push_back(forms::Var(-2));
     return len;
 }
 

@@ -162,7 +162,8 @@ void eighteenthColourPatterns(Session& s) {
     p.Text1[16].setNumber(st.l_cwin18);
     if (r.listChanged) {
         std::string list;
-        for (int64_t v : st.l_18thlist) list += forms::numText(v);
+        char buf[forms::NumTextMax];
+        for (int64_t v : st.l_18thlist) list.append(buf, forms::numTextTo(buf, v));
         p.Text1[9].setText(list);
     }
 }

@@ -31,9 +31,11 @@ std::optional<std::string> countedUp(std::string_view count) {
 }
 
 FifthSignal fifthSignal(std::string_view noRepeat, std::string_view repeat, std::string_view noRepeatCount) {
-    const auto r = forms::toInt(repeat);
+    // A count of one digit, the common case, is read in place.
+    const bool digit = repeat.size() == 1 && repeat[0] >= '0' && repeat[0] <= '9';
+    const auto r = digit ? std::optional<int32_t>(repeat[0] - '0') : forms::toInt(repeat);
     if (!r) return FifthSignal::None;
-    if (noRepeat == noRepeatCount && *r == 0) return FifthSignal::Green;
+    if (*r == 0 && noRepeat == noRepeatCount) return FifthSignal::Green;
     return *r != 0 ? FifthSignal::Black : FifthSignal::None;
 }
 
@@ -62,11 +64,23 @@ void fifthSystem(Session& s) {
     st.l_odd = 0;
     st.l_even = 0;
     if (twoSpins) {
-        const std::string& row2 = f.Text1[2].text();
-        const std::string& row1 = f.Text1[1].text();
-        routines::br_check(s, row2, row1);
-        routines::hl_check(s, row2, row1);
-        routines::oe_check(s, row2, row1);
+        // The three trackers book the same rows: read once. Rows 2 and 1 must be numbers; an
+        // empty row 3, or one that is no number, is on no side.
+        const auto s1 = forms::toInt(f.Text1[2].text());
+        const auto s2 = forms::toInt(f.Text1[1].text());
+        if (s1 && s2) {
+            const int64_t row3 = forms::toInt(f.Text1[3].text()).value_or(0);
+            const bool same = f.Text1[2].foreColor() == f.Text1[3].foreColor();
+            auto book = [](auto& a, auto& b, routines::EvenChancePair after) {
+                routines::setIfChanged(a, after.a);
+                routines::setIfChanged(b, after.b);
+            };
+            using routines::asInt;
+            book(st.l_red, st.l_black,
+                 routines::br_check({asInt(st.l_red), asInt(st.l_black)}, *s1, *s2, row3, same));
+            book(st.l_low, st.l_high, routines::hl_check({asInt(st.l_low), asInt(st.l_high)}, *s1, *s2, row3));
+            book(st.l_odd, st.l_even, routines::oe_check({asInt(st.l_odd), asInt(st.l_even)}, *s1, *s2, row3));
+        }
     }
     const std::array<int64_t, 6> flags = {routines::asInt(st.l_red), routines::asInt(st.l_black),
                                           routines::asInt(st.l_low), routines::asInt(st.l_high),

@@ -58,40 +58,49 @@ void settle(state::Sys24thState& st, int spin, const Settings& set) {
 // Ranks st.IgScore (filled by the caller) and takes the leaders up to the ratio; the numbers
 // taken are written to `taken` as the panel shows them, returning the length.
 size_t choose(state::Sys24thState& st, const Settings& set, char* taken) {
-    st.IgBetNumbers.assign(1, forms::Var(-2));
     // Highest score first, equal scores by number: the order the choice takes them in. The order
     // of the previous spin is nearly right, so an insertion sort from it costs little.
     auto& order = st.IgOrder;
-    const auto& sc = st.IgScore;
-    auto before = [&sc](int a, int b) {
-        const double x = sc[static_cast<size_t>(a)], y = sc[static_cast<size_t>(b)];
-        return x > y || (x == y && a < b);
-    };
+    auto& sorted = st.IgScoreSorted;
+    for (size_t k = 0; k < order.size(); ++k) sorted[k] = st.IgScore[static_cast<size_t>(order[k])];
+    // Sorted with its scores beside it, so the comparisons read no score through the order.
     for (size_t i = 1; i < order.size(); ++i) {
         const int8_t n = order[i];
+        const double x = sorted[i];
         size_t j = i;
-        for (; j > 0 && before(n, order[j - 1]); --j) order[j] = order[j - 1];
+        for (; j > 0 && (x > sorted[j - 1] || (x == sorted[j - 1] && n < order[j - 1])); --j) {
+            order[j] = order[j - 1];
+            sorted[j] = sorted[j - 1];
+        }
         order[j] = n;
+        sorted[j] = x;
     }
-    for (size_t k = 0; k < order.size(); ++k) st.IgScoreSorted[k] = sc[static_cast<size_t>(order[k])];
 
     size_t len = 0;
     st.d_grat = 0;
-    if (!set.ratio) return len;
+    if (!set.ratio) {
+        st.IgBetNumbers.assign(1, forms::Var(-2));
+        return len;
+    }
+    // Appended in order, the end mark after them (capacity is kept from spin to spin).
+    st.IgBetNumbers.clear();
     for (size_t k = 0; k < order.size(); ++k) {
-        const double sorted = st.IgScoreSorted[k];
-        if (sorted > 0) {
+        const double v = sorted[k];
+        if (v > 0) {
             // The first number not yet taken with this score: equal scores sit in number order.
             const int n = order[k];
+            // Numbers of the wheel are one or two digits: written in place.
             taken[len++] = ' ';
             taken[len++] = ' ';
-            len += forms::numTextTo(taken + len, int64_t{n});
-            st.IgBetNumbers.insert(st.IgBetNumbers.end() - 1, forms::Var(n));
+            if (n >= 10) taken[len++] = static_cast<char>('0' + n / 10);
+            taken[len++] = static_cast<char>('0' + n % 10);
+            st.IgBetNumbers.push_back(forms::Var(n));
             st.IgScore[static_cast<size_t>(n)] = -1;
         }
-        if (st.d_grat + sorted > *set.ratio) break;
-        st.d_grat += sorted;
+        if (st.d_grat + v > *set.ratio) break;
+        st.d_grat += v;
     }
+    st.IgBetNumbers.push_back(forms::Var(-2));
     return len;
 }
 
@@ -116,7 +125,9 @@ double scoreKept(int64_t hits, double hgf, int64_t spins, const Settings& set) {
         r += spins;
     }
     if (2 * r > spins || (2 * r == spins && (q & 1))) ++q;
-    return static_cast<double>(q * 10 - static_cast<int64_t>(std::nearbyint(scaled))) / 1e4;
+    // Away from a half the nearest whole is the floor or the next one up.
+    const int64_t nearest = static_cast<int64_t>(whole) + (frac > 0.5 ? 1 : 0);
+    return static_cast<double>(q * 10 - nearest) / 1e4;
 }
 
 }  // namespace

@@ -36,6 +36,9 @@ int64_t scheduleCost(routines::AdvSchedule schedule) {
 bool sameShortText(const std::string& a, const std::string& b) {
     const size_t n = a.size();
     if (n != b.size()) return false;
+    if (n == 0) return true;
+    // One or two digits, the common case: the first and the last character say it all.
+    if (n <= 2) return a[0] == b[0] && a[n - 1] == b[n - 1];
     for (size_t c = 0; c < n; ++c)
         if (a[c] != b[c]) return false;
     return true;
@@ -66,10 +69,9 @@ Adv19Result hgfAdv19(state::Sys19thAdvState& st, const Adv19Input& in, const Adv
         riding[n] = 0;
     }
     // The others stay away one spin longer, swept at once; the newest starts again from 0.
-    for (int32_t& count : st.AdvNonAppear) ++count;
-    if (spun) st.AdvNonAppear[static_cast<size_t>(in.newest)] = 0;
+    if (spun) st.AdvNonAppear[static_cast<size_t>(in.newest)] = -1;
     int32_t longest = 0;
-    for (int32_t count : st.AdvNonAppear) longest = std::max(longest, count);
+    for (int32_t& count : st.AdvNonAppear) longest = std::max(longest, ++count);
     st.i_max19 = std::max<int64_t>(st.i_max19, longest);
 
     // 2. Mn, Mx and Avg of the hit counts.

@@ -1,6 +1,7 @@
 #include "forms/convert.h"
 #include "panels/frm3hgf.h"
 #include "panels/frm6fast.h"
+#include "passes/first/hgf_statistics.h"
 #include "passes/second/hgf_number_list.h"
 #include "passes/second/systems.h"
 #include "passes/second/twins25.h"
@@ -53,8 +54,21 @@ std::optional<Choice> derive(const std::vector<std::string>& items, const Sixths
 std::optional<Sixths> sixths(Session& s) {
     Sixths f{};
     auto& hgf = s.frm3hgf();
+    const auto& kept = s.st.SixLineValue;
     for (int k = 0; k < 6; ++k) {
-        const auto v = forms::toDouble(hgf.Text5[k].text());
+        const std::string& t = hgf.Text5[k].text();
+        // The text the 11th wrote from its own figure reads back as that figure: no parse.
+        const double known = kept[static_cast<size_t>(k)];
+        const double scaled = known * 100;
+        if (scaled >= 0 && scaled < 65536) {
+            const auto h = static_cast<size_t>(scaled + 0.5);
+            const auto& texts = passes::hgf::detail::keptTexts;
+            if (static_cast<double>(h) / 100.0 == known && h < texts.size() && !texts[h].empty() && t == texts[h]) {
+                f[static_cast<size_t>(k)] = known;
+                continue;
+            }
+        }
+        const auto v = forms::toDouble(t);
         if (!v) return std::nullopt;
         f[static_cast<size_t>(k)] = *v;
     }

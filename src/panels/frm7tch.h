@@ -26,6 +26,8 @@ public:
 
     // The sleeper rows' boxes, found on the board's first spin (the window never changes its controls).
     std::vector<forms::Control*> sleeperBoxes;
+    // The street gap boxes: gap and longest gap of each street, found on their first spin.
+    std::vector<forms::Control*> streetBoxes;
 };
 
 // Wires the window's handlers (the window has no load handler of its own).

@@ -24,6 +24,8 @@ public:
 
     // The gap board's boxes, found on its first spin (the window never changes its controls).
     std::vector<forms::Control*> gapBoxes;
+    // The seeded triples' boxes, found on their first spin.
+    std::vector<forms::Control*> tripleBoxes;
 };
 
 // Wires the window's handlers (the window has no load handler of its own).

@@ -37,13 +37,15 @@ void showPartners(forms::Control& label, const std::array<std::string, 7>& list)
 void partnerNumbers(Session& s) {
     auto& f = s.frm7tch();
     std::array<Row, 5> rows{};
-    for (int k = 1; k <= 5; ++k) rows[static_cast<size_t>(k - 1)] = historyRow(s, k);
     const bool row13 = !historyText(s, 13).empty();
     std::optional<double> limit;
     std::optional<int64_t> sum;
     if (row13) {
         limit = numberIn(f.Text1[201].text());
         sum = bestFourHgfSum(s.st.HgfSortedItems);
+        // The rows count only when the list is drawn.
+        if (limit && sum && *limit < static_cast<double>(*sum))
+            for (int k = 1; k <= 5; ++k) rows[static_cast<size_t>(k - 1)] = historyRow(s, k);
     }
     partnerListStep(s.st, rows, row13, limit, sum);
     showPartners(f.Label1[43], s.st.PartnerList);

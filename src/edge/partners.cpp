@@ -63,12 +63,13 @@ void fiveNumberProgression(Session& s) {
     else if (wasRunning) f.Label1[44].setForeColor(forms::colors::White);
     if (running) showPartners(f.Label1[44], st.PartnerBetList);
     else f.Label1[44].setCaption("-");
-    f.Text1[223].setNumber(st.l_cwin31st);
-    f.Text1[224].setNumber(int64_t{st.l_mincw31st});
-    f.Text1[225].setNumber(st.i_bbet31st);
-    f.Text1[226].setNumber(st.i_bbmax31st);
-    f.Text1[227].setNumber(st.i_cnt31st);
-    f.Text1[228].setNumber(int64_t{st.i_cntmax31st});
+    forms::Control* const* box = listBoxes(f) + 13;
+    box[0]->setNumber(st.l_cwin31st);
+    box[1]->setNumber(int64_t{st.l_mincw31st});
+    box[2]->setNumber(st.i_bbet31st);
+    box[3]->setNumber(st.i_bbmax31st);
+    box[4]->setNumber(st.i_cnt31st);
+    box[5]->setNumber(int64_t{st.i_cntmax31st});
 }
 
 }  // namespace edge

@@ -28,6 +28,8 @@ public:
     std::vector<forms::Control*> sleeperBoxes;
     // The street gap boxes: gap and longest gap of each street, found on their first spin.
     std::vector<forms::Control*> streetBoxes;
+    // The figure boxes of the drawn lists and of the five-number progression, found on their first spin.
+    std::vector<forms::Control*> listBoxes;
 };
 
 // Wires the window's handlers (the window has no load handler of its own).

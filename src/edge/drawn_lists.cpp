@@ -22,6 +22,13 @@ void showJoined(forms::Control& label, std::initializer_list<const forms::Var*> 
 
 }  // namespace
 
+forms::Control* const* listBoxes(Frm7tch& f) {
+    std::vector<forms::Control*>& c = f.listBoxes;
+    if (c.empty())
+        for (int i : ListBoxes) c.push_back(&f.Text1[i]);
+    return c.data();
+}
+
 void drawnThreeList(Session& s) {
     auto& st = s.st;
     auto& f = s.frm7tch();
@@ -29,11 +36,12 @@ void drawnThreeList(Session& s) {
     const int n = t1.value_or(0);
     if (!historyText(s, 2).empty() && f.Check1.value() != 1) {
         drawnThreeSettle(st, n, !historyText(s, 3).empty());
-        f.Text1[274].setNumber(st.i_bbet35);
-        f.Text1[275].setNumber(st.i_maxbbet35);
-        f.Text1[272].setNumber(st.l_cwin35);
-        f.Text1[273].setNumber(st.l_mincwin35);
-        f.Text1[276].setNumber(st.i_maxcntnon35);
+        forms::Control* const* box = listBoxes(f);
+        box[0]->setNumber(st.i_bbet35);
+        box[1]->setNumber(st.i_maxbbet35);
+        box[2]->setNumber(st.l_cwin35);
+        box[3]->setNumber(st.l_mincwin35);
+        box[4]->setNumber(st.i_maxcntnon35);
     }
     drawnThreeDraw(st, n, s.localTime());
     Line three;
@@ -61,16 +69,17 @@ void drawnFiveLists(Session& s) {
         y.add(int64_t{st.y5});
         f.Label1[56].setCaption(y.view());
     }
-    f.Text1[278].setNumber(st.i_cntnon35_3);
-    f.Text1[279].setNumber(st.i_cntWin35);
-    f.Text1[280].setNumber(st.i_cntLos35);
-    f.Text1[283].setNumber(st.i_bbet35_3);
-    f.Text1[284].setNumber(int64_t{st.i_maxbbet35_3});
-    f.Text1[281].setNumber(st.l_cwin35_3);
-    f.Text1[282].setNumber(int64_t{st.l_mincwin35_3});
+    forms::Control* const* box = listBoxes(f) + 5;
+    box[0]->setNumber(st.i_cntnon35_3);
+    box[1]->setNumber(st.i_cntWin35);
+    box[2]->setNumber(st.i_cntLos35);
+    box[3]->setNumber(st.i_bbet35_3);
+    box[4]->setNumber(int64_t{st.i_maxbbet35_3});
+    box[5]->setNumber(st.l_cwin35_3);
+    box[6]->setNumber(int64_t{st.l_mincwin35_3});
     if (go) {
         const auto count = static_cast<int64_t>(st.i_cntnon35_2.value());
-        f.Text1[277].setNumber(int64_t{routines::LadderTable<routines::Ladder5nb29>::stake(count)});  // f_5nbprog29
+        box[7]->setNumber(int64_t{routines::LadderTable<routines::Ladder5nb29>::stake(count)});  // f_5nbprog29
     }
 }
 

@@ -12,7 +12,15 @@
 #include "forms/convert.h"
 #include "forms/form.h"
 
+class Frm7tch;
+
 namespace edge {
+
+// The figure boxes of the drawn three list (5), the drawn five lists (8) and the five-number
+// progression (6) on "TCh", in that order; listBoxes gives them, found once per window.
+inline constexpr int ListBoxes[] = {274, 275, 272, 273, 276, 278, 279, 280, 283, 284, 281, 282, 277,
+                                    223, 224, 225, 226, 227, 228};
+forms::Control* const* listBoxes(Frm7tch& f);
 
 // One or two plain digits, as the history rows hold their spins; -1 for any other text.
 inline int shortDigits(std::string_view t) {

@@ -30,14 +30,21 @@ void streetGaps(Session& s) {
         for (int k = 1; k <= 12; ++k) st.StreetGap[static_cast<size_t>(k)] += 1;
         if (const int street = streetOf(*n); street != 0) st.StreetGap[static_cast<size_t>(street)] = 0;
     }
-    auto& box = s.frm7tch().Text1;
-    for (int k = 1; k <= 12; ++k) {
+    auto& w = s.frm7tch();
+    std::vector<forms::Control*>& boxes = w.streetBoxes;
+    if (boxes.empty())
+        for (int k = 1; k <= 12; ++k) {
+            boxes.push_back(&w.Text1[87 + k]);
+            boxes.push_back(&w.Text1[172 + k]);
+        }
+    forms::Control* const* box = boxes.data();
+    for (int k = 1; k <= 12; ++k, box += 2) {
         const auto gap = static_cast<int64_t>(st.StreetGap[static_cast<size_t>(k)].value());
         auto& max = st.StreetGapMax[static_cast<size_t>(k)];
         if (gap > max) max = static_cast<int32_t>(std::min<int64_t>(gap, INT32_MAX));
-        auto& gapBox = box[87 + k];
+        forms::Control& gapBox = *box[0];
         gapBox.setNumber(gap);
-        box[172 + k].setNumber(int64_t{max});
+        box[1]->setNumber(int64_t{max});
         gapBox.setBackColor(gap > st.i_22plcnt ? forms::colors::Green : forms::colors::White);
     }
 }

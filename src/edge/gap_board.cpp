@@ -110,17 +110,28 @@ void edgeGapBoard(Session& s) {
     const std::array<int32_t, 7> maxima{b.EdgeMaxPairs,  b.EdgeMaxSixLines,  b.EdgeMaxStreets, b.EdgeMaxDozens,
                                         b.EdgeMaxFinals[0], b.EdgeMaxFinals[1], b.EdgeMaxSingles};
     constexpr forms::Color AtLimit = 0xFFFF80, Plain = forms::colors::Window;
-    auto& box = s.frm8edge().Text1;
+    auto& w = s.frm8edge();
+    std::vector<forms::Control*>& boxes = w.gapBoxes;
+    if (boxes.empty()) {
+        // Per run: its maximum box, its limit box, then its count boxes.
+        for (size_t k = 0; k < Runs.size(); ++k) {
+            const Run& f = Runs[k];
+            boxes.push_back(&w.Text1[f.maxBox]);
+            boxes.push_back(&w.Text1[f.limitBox]);
+            for (int i = f.first; i <= f.last; ++i) boxes.push_back(&w.Text1[CountBoxes.box[k][static_cast<size_t>(i)]]);
+        }
+    }
+    forms::Control* const* box = boxes.data();
     for (size_t k = 0; k < Runs.size(); ++k) {
         const Run& f = Runs[k];
-        showMoved(box[f.maxBox], before[k], maxima[k]);
+        showMoved(*box[0], before[k], maxima[k]);
         // A limit that is not a whole number marks nothing; the counts still run.
-        const auto limit = wholeNumber(box[f.limitBox].text());
+        const auto limit = wholeNumber(box[1]->text());
         const int64_t mark = limit ? *limit : std::numeric_limits<int64_t>::max();
+        box += 2;
         const int32_t* c = counts[k];
-        const auto& cells = CountBoxes.box[k];
         for (int i = f.first; i <= f.last; ++i) {
-            auto& cell = box[cells[static_cast<size_t>(i)]];
+            forms::Control& cell = **box++;
             cell.setNumber(int64_t{c[i]});
             cell.setBackColor(c[i] >= mark ? AtLimit : Plain);
         }

@@ -37,13 +37,15 @@ void showPartners(forms::Control& label, const std::array<std::string, 7>& list)
 void partnerNumbers(Session& s) {
     auto& f = s.frm7tch();
     std::array<Row, 5> rows{};
-    for (int k = 1; k <= 5; ++k) rows[static_cast<size_t>(k - 1)] = historyRow(s, k);
     const bool row13 = !historyText(s, 13).empty();
     std::optional<double> limit;
     std::optional<int64_t> sum;
     if (row13) {
         limit = numberIn(f.Text1[201].text());
         sum = bestFourHgfSum(s.st.HgfSortedItems);
+        // The rows count only when the list is drawn.
+        if (limit && sum && *limit < static_cast<double>(*sum))
+            for (int k = 1; k <= 5; ++k) rows[static_cast<size_t>(k - 1)] = historyRow(s, k);
     }
     partnerListStep(s.st, rows, row13, limit, sum);
     showPartners(f.Label1[43], s.st.PartnerList);
@@ -61,12 +63,13 @@ void fiveNumberProgression(Session& s) {
     else if (wasRunning) f.Label1[44].setForeColor(forms::colors::White);
     if (running) showPartners(f.Label1[44], st.PartnerBetList);
     else f.Label1[44].setCaption("-");
-    f.Text1[223].setNumber(st.l_cwin31st);
-    f.Text1[224].setNumber(int64_t{st.l_mincw31st});
-    f.Text1[225].setNumber(st.i_bbet31st);
-    f.Text1[226].setNumber(st.i_bbmax31st);
-    f.Text1[227].setNumber(st.i_cnt31st);
-    f.Text1[228].setNumber(int64_t{st.i_cntmax31st});
+    forms::Control* const* box = listBoxes(f) + 13;
+    box[0]->setNumber(st.l_cwin31st);
+    box[1]->setNumber(int64_t{st.l_mincw31st});
+    box[2]->setNumber(st.i_bbet31st);
+    box[3]->setNumber(st.i_bbmax31st);
+    box[4]->setNumber(st.i_cnt31st);
+    box[5]->setNumber(int64_t{st.i_cntmax31st});
 }
 
 }  // namespace edge

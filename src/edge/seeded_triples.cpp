@@ -137,11 +137,27 @@ constexpr std::array<TripleFields, 4> Fields{{
      &S::l_cntwEvEdge4, &S::l_cntlEvEdge4, nullptr, nullptr, nullptr},
 }};
 
+// A system's boxes, as the window keeps them after the first spin; system 4's number boxes follow
+// the last system's.
+enum Slot { Label, Cwin, MinCw, Bb, BbMax, Succ, Nsucc, Cycles, Seed, PerSystem };
+
+forms::Control* const* tripleControls(Frm8edge& w) {
+    std::vector<forms::Control*>& c = w.tripleBoxes;
+    if (c.empty()) {
+        for (const auto& b : edgebox::Triples) {
+            c.push_back(&w.Label1[b.label]);
+            for (int i : {b.cwin, b.minCw, b.bb, b.bbMax, b.succ, b.nsucc, b.cycles, b.seed}) c.push_back(&w.Text1[i]);
+        }
+        for (int i : edgebox::Triple4Numbers) c.push_back(&w.Text1[i]);
+    }
+    return c.data();
+}
+
 // System 4's number boxes count only while each holds a short number.
-std::optional<std::array<double, 3>> typedNumbers(forms::ControlArray& box) {
+std::optional<std::array<double, 3>> typedNumbers(forms::Control* const* box) {
     std::array<double, 3> v{};
     for (size_t i = 0; i < 3; ++i) {
-        const std::string& t = box[edgebox::Triple4Numbers[i]].text();
+        const std::string& t = box[i]->text();
         auto x = t.size() < 3 ? numberIn(t) : std::nullopt;
         if (!x) return std::nullopt;
         v[i] = *x;
@@ -157,8 +173,7 @@ void seededTriples(Session& s) {
     auto n = spinIn(history[1]);
     if (!n) return;
     SeededTripleState& st = s.st;
-    auto& edge = s.frm8edge();
-    auto& box = edge.Text1;
+    forms::Control* const* all = tripleControls(s.frm8edge());
 
     TripleSpin in;
     in.n = *n;
@@ -167,8 +182,8 @@ void seededTriples(Session& s) {
 
     for (int k = 0; k < 4; ++k) {
         const TripleFields& f = Fields[static_cast<size_t>(k)];
-        const edgebox::TripleBoxes& b = edgebox::Triples[static_cast<size_t>(k)];
-        auto& label = edge.Label1[b.label];
+        forms::Control* const* box = all + k * PerSystem;
+        forms::Control& label = *box[Label];
 
         TripleRun r{st.*f.count, st.*f.bb, st.*f.cwin, st.*f.minCw, st.*f.bbMax, st.*f.succ, st.*f.nsucc,
                     label.foreColor() == Running, false, {}};
@@ -176,9 +191,9 @@ void seededTriples(Session& s) {
             r.numbersSet = !(st.*f.num1).empty();
             r.numbers = {static_cast<int>((st.*f.num1).value()), static_cast<int>((st.*f.num2).value()), st.*f.num3};
         }
-        in.seedText = box[b.seed].text();
-        in.cyclesText = box[b.cycles].text();
-        in.typedNumbers = k == 3 ? typedNumbers(box) : std::nullopt;
+        in.seedText = box[Seed]->text();
+        in.cyclesText = box[Cycles]->text();
+        in.typedNumbers = k == 3 ? typedNumbers(all + 4 * PerSystem) : std::nullopt;
 
         const TripleRun was = r;
         const SeedRow* started = settleTriple(r, k, in);
@@ -199,12 +214,12 @@ void seededTriples(Session& s) {
             label.setCaption(started->caption);
         }
         label.setForeColor(r.running ? Running : Idle);
-        showMoved(box[b.cwin], was.cwin, r.cwin);
-        showMoved(box[b.minCw], was.minCw, r.minCw);
-        box[b.bb].setNumber(r.bb);  // the box starts at "0", the stake at 1
-        showMoved(box[b.bbMax], was.bbMax, r.bbMax);
-        showMoved(box[b.succ], was.succ, r.succ);
-        showMoved(box[b.nsucc], was.nsucc, r.nsucc);
+        showMoved(*box[Cwin], was.cwin, r.cwin);
+        showMoved(*box[MinCw], was.minCw, r.minCw);
+        box[Bb]->setNumber(r.bb);  // the box starts at "0", the stake at 1
+        showMoved(*box[BbMax], was.bbMax, r.bbMax);
+        showMoved(*box[Succ], was.succ, r.succ);
+        showMoved(*box[Nsucc], was.nsucc, r.nsucc);
     }
 }
 

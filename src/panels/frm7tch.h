@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "forms/form.h"
 
@@ -22,6 +23,13 @@ public:
 
     // Titles and column heads that nothing writes, numbered in creation order.
     forms::ControlArray& lblCaption = makeArray(forms::Kind::Label, "lblCaption");
+
+    // The sleeper rows' boxes, found on the board's first spin (the window never changes its controls).
+    std::vector<forms::Control*> sleeperBoxes;
+    // The street gap boxes: gap and longest gap of each street, found on their first spin.
+    std::vector<forms::Control*> streetBoxes;
+    // The figure boxes of the drawn lists and of the five-number progression, found on their first spin.
+    std::vector<forms::Control*> listBoxes;
 };
 
 // Wires the window's handlers (the window has no load handler of its own).

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "forms/form.h"
 
@@ -20,6 +21,11 @@ public:
 
     // Captions nothing writes, numbered in creation order.
     forms::ControlArray& lblCaption = makeArray(forms::Kind::Label, "lblCaption");
+
+    // The gap board's boxes, found on its first spin (the window never changes its controls).
+    std::vector<forms::Control*> gapBoxes;
+    // The seeded triples' boxes, found on their first spin.
+    std::vector<forms::Control*> tripleBoxes;
 };
 
 // Wires the window's handlers (the window has no load handler of its own).

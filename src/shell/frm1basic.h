@@ -1,6 +1,8 @@
 // The main window: entry box and 28-row history, the spin button, the switches and the menu.
 #pragma once
 
+#include <vector>
+
 #include "forms/form.h"
 
 class Session;
@@ -60,6 +62,10 @@ public:
     forms::ControlArray& Label3 = makeArray(forms::Kind::Label, "Label3");
 
     forms::Control& SpinEntryBox() const { return Text1[0]; }
+
+    // Column codes of rows 27 down to 1, found on the streak count's first spin (the window never
+    // changes its controls).
+    std::vector<forms::Control*> streakCodes;
 };
 
 // Wires the window's handlers and runs its load handler.

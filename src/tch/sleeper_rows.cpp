@@ -151,11 +151,39 @@ namespace {
 
 // One row booked and shown. Standard rows read their own limit and never widen; sector rows
 // share their limits, widen, and have no highlight.
+// A row's boxes, in the order of Boxes, as the window keeps them after the first spin.
+struct RowControls {
+    forms::Control* const* p;
+    forms::Control& label() const { return *p[0]; }
+    forms::Control& cwin() const { return *p[1]; }
+    forms::Control& cwMin() const { return *p[2]; }
+    forms::Control& sleep() const { return *p[3]; }
+    forms::Control& bb() const { return *p[4]; }
+    forms::Control& bbMx() const { return *p[5]; }
+    forms::Control& limit() const { return *p[6]; }
+};
+constexpr int PerRow = 7;
+
+forms::Control* const* rowControls(Frm7tch& w) {
+    std::vector<forms::Control*>& c = w.sleeperBoxes;
+    if (c.empty()) {
+        c.reserve(SleeperRowCount * PerRow);
+        for (const Boxes& b : RowBoxes) {
+            c.push_back(&w.Label1[b.label]);
+            for (int i : {b.cwin, b.cwMin, b.sleep, b.bb, b.bbMx, b.limit}) c.push_back(&w.Text1[i]);
+        }
+    }
+    return c.data();
+}
+
+inline void put(forms::Control& box, int64_t before, int64_t after) {
+    if (before != after) box.setNumber(after);
+}
+
 template <bool Sector>
-[[gnu::always_inline]] inline void bookRow(St& st, Frm7tch& w, int row, int spin, const SleeperLimits& lim) {
+[[gnu::always_inline]] inline void bookRow(St& st, const RowControls& c, int row, int spin, const SleeperLimits& lim) {
     const SleeperRule& r = Rules[static_cast<size_t>(row)];
     const Boxes& b = RowBoxes[static_cast<size_t>(row)];
-    auto& text = w.Text1;
     int64_t& maxSleep = st.MaxSleepTable[static_cast<size_t>(row)];
     SleeperFields before;
     SleeperFields f;
@@ -187,33 +215,35 @@ template <bool Sector>
     }
     maxSleep = f.maxSleep;
 
-    paint(w.Label1, b.label, p);
+    if (p != Paint::None) paint(c.label(), p);
     // CntW and CntL never move, so their boxes keep the "0" they show.
-    put(text, b.cwin, before.cwin, f.cwin);
-    put(text, b.cwMin, before.cwMin, f.cwMin);
-    put(text, b.bb, before.bb, f.bb);
-    put(text, b.bbMx, before.bbMx, f.bbMx);
+    put(c.cwin(), before.cwin, f.cwin);
+    put(c.cwMin(), before.cwMin, f.cwMin);
+    put(c.bb(), before.bb, f.bb);
+    put(c.bbMx(), before.bbMx, f.bbMx);
     if (!Sector && b.highlight) {
-        forms::Control& sleep = text[b.sleep];
+        forms::Control& sleep = c.sleep();
         if (before.sleep != f.sleep) sleep.setNumber(f.sleep);
         sleep.setBackColor(lim.sleep && f.sleep > *lim.sleep ? Bet : forms::colors::Black);
     } else {
-        put(text, b.sleep, before.sleep, f.sleep);
+        put(c.sleep(), before.sleep, f.sleep);
     }
-    if (Sector) w.Label1[b.label].setCaption(playsWide(r, f.step, lim) ? r.wideCaption : r.caption);
+    if (Sector) c.label().setCaption(playsWide(r, f.step, lim) ? r.wideCaption : r.caption);
 }
 
 }  // namespace
 
 void bookSleeperRows(Session& s, Frm7tch& w, int first, int end, int spin, const SleeperLimits* shared) {
     St& st = s.st;
+    forms::Control* const* boxes = rowControls(w);
     if (shared) {
-        for (int row = first; row < end; ++row) bookRow<true>(st, w, row, spin, *shared);
+        for (int row = first; row < end; ++row) bookRow<true>(st, {boxes + row * PerRow}, row, spin, *shared);
         return;
     }
     for (int row = first; row < end; ++row) {
-        const SleeperLimits lim{wholeLimit(w.Text1[RowBoxes[static_cast<size_t>(row)].limit]), {}, {}};
-        bookRow<false>(st, w, row, spin, lim);
+        const RowControls c{boxes + row * PerRow};
+        const SleeperLimits lim{wholeLimit(c.limit()), {}, {}};
+        bookRow<false>(st, c, row, spin, lim);
     }
 }
 

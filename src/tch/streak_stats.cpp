@@ -24,13 +24,17 @@ std::optional<int> newCurrentRecord(const Streaks& s, int64_t m) {
 
 void bookStreakStatistics(Session& s) {
     auto& st = s.st;
-    const auto& codes = s.frm1basic().Label5;
+    auto& main = s.frm1basic();
+    std::vector<forms::Control*>& codeBoxes = main.streakCodes;
+    if (codeBoxes.empty())
+        for (int i = 0; i < 27; ++i) codeBoxes.push_back(&main.Label5[27 - i]);
+    forms::Control* const* codes = codeBoxes.data();
     std::array<int64_t, 3> records{st.i_20thmax_1, st.i_20thmax_2, st.i_20thmax_3};
     const std::array<int64_t, 3> before = records;
     // Rows 27 down to 1, each code read as the scan reaches it.
     const Streaks runs = scanStreaksBy(
         [&codes](int i) {
-            const std::string& c = codes[27 - i].caption();
+            const std::string& c = codes[i]->caption();
             return c.size() == 1 && c[0] >= '1' && c[0] <= '3' ? c[0] - '0' : 0;
         },
         records);

@@ -17,9 +17,8 @@ inline const std::string& historyText(Session& s, int row) { return s.frm1basic(
 inline Row historyRow(Session& s, int row) {
     const std::string& t = historyText(s, row);
     if (t.empty()) return std::nullopt;
-    if (const int d = shortDigits(t); d >= 0) return Row{d};  // the rows' own canonical texts
-    const int n = routines::spinOf(t);
-    return n >= 0 ? Row{n} : std::nullopt;
+    const auto n = forms::toInt(t);
+    return n && *n >= 0 && *n <= 36 ? Row{*n} : std::nullopt;
 }
 
 }  // namespace edge

@@ -15,10 +15,10 @@ void followerCounts(Session& s) {
     const std::string& chosen = box[137].text();
     // "Num" is typed by the player: anything but a whole number counts nothing this spin (nor
     // does one too long to be a spin).
-    int64_t num = 0;
-    if (!plainDigits(chosen, num)) return;
+    const auto num = forms::wholeNumberValue(chosen);
+    if (!num) return;
     const Row before = historyRow(s, 2), n = historyRow(s, 1);
-    if (!before || !n || num != *before) return;
+    if (!before || !n || *num != *before) return;
     auto& count = s.st.FollowerCounts[static_cast<size_t>(*n)];
     count += 1;
     box[100 + *n].setNumber(int64_t{count});

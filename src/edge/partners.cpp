@@ -14,7 +14,7 @@ std::optional<int64_t> bestFourHgfSum(const std::vector<std::string>& items) {
     if (items.size() < 5) return std::nullopt;
     int64_t sum = 0;
     for (size_t k = 1; k <= 4; ++k) {
-        auto v = roundedWhole(items[k]);  // hundredths such as "12,34", read in place
+        auto v = forms::toInt(items[k]);  // hundredths such as "12,34"
         if (!v) return std::nullopt;
         sum += *v;
     }
@@ -41,7 +41,7 @@ void partnerNumbers(Session& s) {
     std::optional<double> limit;
     std::optional<int64_t> sum;
     if (row13) {
-        limit = numberIn(f.Text1[201].text());
+        limit = forms::toDouble(f.Text1[201].text());
         sum = bestFourHgfSum(s.st.HgfSortedItems);
         // The rows count only when the list is drawn.
         if (limit && sum && *limit < static_cast<double>(*sum))

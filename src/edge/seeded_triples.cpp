@@ -158,7 +158,7 @@ std::optional<std::array<double, 3>> typedNumbers(forms::Control* const* box) {
     std::array<double, 3> v{};
     for (size_t i = 0; i < 3; ++i) {
         const std::string& t = box[i]->text();
-        auto x = t.size() < 3 ? numberIn(t) : std::nullopt;
+        auto x = t.size() < 3 ? forms::toDouble(t) : std::nullopt;
         if (!x) return std::nullopt;
         v[i] = *x;
     }

@@ -93,4 +93,18 @@ namespace forms {
 // The entry box's stricter rule: an optional "-" and digits, nothing else ("05", "-1", "37").
 bool isWholeNumberText(std::string_view t);
 
+// The value of such a text of at most 18 digits, read in place (typed limits, counts and seeds on
+// the spin path); nullopt for anything else ("", "-", "2,5", "+5", letters).
+constexpr std::optional<int64_t> wholeNumberValue(std::string_view t) {
+    const size_t first = !t.empty() && t[0] == '-' ? 1 : 0;
+    if (t.size() == first || t.size() - first > 18) return std::nullopt;
+    int64_t v = 0;
+    for (size_t i = first; i < t.size(); ++i) {
+        const unsigned d = static_cast<unsigned char>(t[i]) - static_cast<unsigned>('0');
+        if (d > 9) return std::nullopt;
+        v = v * 10 + static_cast<int64_t>(d);
+    }
+    return first ? -v : v;
+}
+
 }  // namespace forms

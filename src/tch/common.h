@@ -57,24 +57,8 @@ inline void paint(const forms::ControlArray& labels, int i, Paint p) {
 // Optional "-" and at most nine digits: a whole number the boxes' limits may hold; nullopt for
 // anything else ("", "abc", "2,5", a number beyond 32 bits).
 constexpr std::optional<int64_t> wholeNumber(std::string_view t) {
-    // Limits are one or two digits nearly always.
-    if (t.size() == 2) {
-        const unsigned d0 = static_cast<unsigned char>(t[0]) - static_cast<unsigned>('0');
-        const unsigned d1 = static_cast<unsigned char>(t[1]) - static_cast<unsigned>('0');
-        if (d0 <= 9 && d1 <= 9) return d0 * 10 + d1;
-    } else if (t.size() == 1) {
-        const unsigned d0 = static_cast<unsigned char>(t[0]) - static_cast<unsigned>('0');
-        if (d0 <= 9) return d0;
-    }
-    const size_t first = !t.empty() && t[0] == '-' ? 1 : 0;
-    if (t.size() == first || t.size() - first > 9) return std::nullopt;
-    int64_t v = 0;
-    for (size_t i = first; i < t.size(); ++i) {
-        const unsigned d = static_cast<unsigned char>(t[i]) - static_cast<unsigned>('0');
-        if (d > 9) return std::nullopt;
-        v = v * 10 + d;
-    }
-    return first ? -v : v;
+    const size_t digits = t.size() - (!t.empty() && t[0] == '-' ? 1 : 0);
+    return digits <= 9 ? forms::wholeNumberValue(t) : std::nullopt;
 }
 static_assert(wholeNumber("70") == 70 && wholeNumber("-3") == -3 && wholeNumber("007") == 7 && wholeNumber("5") == 5);
 static_assert(wholeNumber("09") == 9 && !wholeNumber("7x") && !wholeNumber("x") && !wholeNumber("-") && wholeNumber("-0") == 0);

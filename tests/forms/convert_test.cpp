@@ -67,3 +67,12 @@ TEST(Convert, VarShowsEmptyUntilSet) {
     v = 2.5;
     EXPECT_EQ(v.text(), "2,5");
 }
+
+// Typed limits and counts read in place must read as the general conversion reads them, and
+// every other text must be refused.
+TEST(Convert, WholeNumbersReadInPlace) {
+    for (const char* t : {"0", "5", "05", "36", "-1", "-0", "007", "123456789012345678", "-99"})
+        EXPECT_EQ(forms::wholeNumberValue(t), forms::toInt64(t)) << t;
+    for (const char* t : {"", "-", "+5", "3,0", "2.5", "x", "1x", " 5", "1234567890123456789"})
+        EXPECT_FALSE(forms::wholeNumberValue(t)) << t;
+}

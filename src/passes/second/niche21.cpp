@@ -184,11 +184,12 @@ void twentyFirstNiche(Session& s) {
             box[b[5]].setNumber(st.*f.mlt);
             box[b[6]].setNumber(st.*f.cyc);
             const NicheColour c = r.colours[static_cast<size_t>(i)];
+            // The box's ground carries the state, so the panel's light figures stay readable on it.
             if (c != NicheColour::Keep) {
-                const forms::Color fore = c == NicheColour::Green ? forms::colors::Green
+                const forms::Color back = c == NicheColour::Green ? forms::colors::Green
                                           : c == NicheColour::Red ? forms::colors::Red
                                                                   : forms::colors::Black;
-                if (box[b[0]].foreColor() != fore) box[b[0]].setForeColor(fore);
+                if (box[b[0]].backColor() != back) box[b[0]].setBackColor(back);
             }
         }
         box[30].setNumber(st.l_totalcwin21);

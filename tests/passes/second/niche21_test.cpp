@@ -41,7 +41,25 @@ TEST_F(Niche, SeventeenSevensRunSectorAThroughItsWindow) {
     for (int i = 0; i < 17; ++i) feed(s, {7});
     // A: Cwin, Mlt, Cyc, NApp, Bbet; the side bet; B holds the 7; D bets ten numbers; totals
     EXPECT_EQ(boxes({1, 13, 14, 0, 3, 2, 4, 7, 17, 30, 32, 31}), "-81 2 1 17 5 255 5 0 -90 -252 12,75 17 ");
-    EXPECT_EQ(f.Text4[0].foreColor(), forms::colors::Red);
+}
+
+TEST_F(Niche, TheNAppGroundShowsWhenASectorIsBetAndWhenItRunsLong) {
+    struct Step {
+        int sevens;  // sector A misses them all
+        forms::Color back;
+    };
+    const Step steps[] = {{1, forms::colors::Black},
+                          {11, forms::colors::Black},
+                          {12, forms::colors::Green},  // from "InS" on the next spin is bet
+                          {16, forms::colors::Green},
+                          {17, forms::colors::Red}};  // A's red limit is its "InE"
+    int fed = 0;
+    for (const Step& st : steps) {
+        for (; fed < st.sevens; ++fed) feed(s, {7});
+        EXPECT_EQ(f.Text4[0].text(), forms::numText(st.sevens));
+        EXPECT_EQ(f.Text4[0].backColor(), st.back) << "after " << st.sevens << " sevens";
+        EXPECT_EQ(f.Text4[0].foreColor(), forms::colors::White) << "the panel's light figures";
+    }
 }
 
 TEST_F(Niche, SideBetStakeFollowsItsResultWhileTheSectorsStandStill) {

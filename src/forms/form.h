@@ -373,6 +373,8 @@ public:
     virtual std::vector<Form*> loadedForms() = 0;        // in load order
     virtual bool ended() const = 0;
     virtual void closeRequested(Form& f) = 0;           // the player's close box
+    // Where typing belongs while the player has not clicked into another box: the spin entry.
+    virtual Control* entryBox() { return nullptr; }
 };
 
 }  // namespace forms

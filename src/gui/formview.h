@@ -12,19 +12,21 @@
 
 #include "forms/form.h"
 
+class QScrollArea;
 class QTimer;
 
 namespace gui {
 
 class FormMenuBar;
 class InputFilter;
+class View;
 
 class FormView : public QWidget {
 public:
-    // sync brings every window up to date after a forwarded event.
-    FormView(forms::Form& form, forms::Host& host, std::function<void()> sync);
+    FormView(forms::Form& form, forms::Host& host, View& view);
 
     forms::Form& form() const { return form_; }
+    bool isDialog() const { return form_.borderStyle() == 3; }
     QWidget* widget(const forms::Control& c) const;  // nullptr for menu items and timers
 
     // Caption, border, size, back colour, region, shown or hidden; beforeFirstShow may move the
@@ -34,11 +36,19 @@ public:
     void applyFocus();
     void stopTimers();
     int menuWidth() const;  // the menu bar's width as its items need it; 0 without one
+
+    // The screen room it opens in, and its size there: the designed size where it fits, else the
+    // room, with the contents scrolling at their designed size.
+    QRect availableArea() const;
+    void fitInto(const QRect& avail);
+    QSize frameSize() const;  // with the title bar and borders, as far as they are known yet
     // A message box a handler raised, shown without waiting for it to be closed.
     void showMessage(const forms::Form::Message& m);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void addControl(forms::Control& c);
@@ -47,12 +57,17 @@ private:
     void addTimer(forms::Control& c);
     void apply(const forms::Control& c);
     void forward(const std::function<void()>& action);
+    void forwardClick(const std::function<void()>& action);
     bool applyBorder();  // true when the border changed
     void applyRegion();
+    QSize wholeSize() const;  // the designed client area with the menu bar
+    QMargins frameMargins() const;
+    void keepOnScreen();
 
     forms::Form& form_;
     forms::Host& host_;
-    std::function<void()> sync_;
+    View& view_;
+    QScrollArea* scroll_;
     QWidget* canvas_;
     InputFilter* input_;
     FormMenuBar* menuBar_ = nullptr;

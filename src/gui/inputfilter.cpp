@@ -6,8 +6,8 @@
 
 namespace gui {
 
-InputFilter::InputFilter(std::function<void(const std::function<void()>&)> forward, QObject* parent)
-    : QObject(parent), forward_(std::move(forward)) {}
+InputFilter::InputFilter(Forward forward, Forward click, QObject* parent)
+    : QObject(parent), forward_(std::move(forward)), click_(std::move(click)) {}
 
 void InputFilter::watch(QWidget* w, forms::Control& c) {
     controls_[w] = &c;
@@ -35,7 +35,11 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: return keyPress(c, watched, static_cast<const QKeyEvent&>(*event));
         case QEvent::MouseButtonPress:
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) forward_([&c] { c.click(); });
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                // A click into a box the player types in takes the keyboard there.
+                const bool acts = c.onClick && (c.kind() != forms::Kind::TextBox || c.locked());
+                (acts ? click_ : forward_)([&c] { c.click(); });
+            }
             return false;
         case QEvent::MouseButtonDblClick:
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) forward_([&c] { c.dblClick(); });

@@ -14,8 +14,10 @@ namespace gui {
 
 class InputFilter : public QObject {
 public:
-    // forward runs one model call and then brings the windows up to date.
-    InputFilter(std::function<void(const std::function<void()>&)> forward, QObject* parent);
+    using Forward = std::function<void(const std::function<void()>&)>;
+    // forward runs one model call and then brings the windows up to date; click does the same for
+    // a click on a label or a locked box that acts, which hands the keyboard back to the entry.
+    InputFilter(Forward forward, Forward click, QObject* parent);
 
     void watch(QWidget* w, forms::Control& c);
 
@@ -30,7 +32,8 @@ private:
     bool keyPress(forms::Control& c, QObject* widget, const QKeyEvent& e);
     void focusIn(forms::Control& c, Qt::FocusReason reason);
 
-    std::function<void(const std::function<void()>&)> forward_;
+    Forward forward_;
+    Forward click_;
     std::unordered_map<const QObject*, forms::Control*> controls_;
 };
 

@@ -1,7 +1,7 @@
 #include "gui/view.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include <algorithm>
@@ -35,9 +35,14 @@ FormView* View::window(const forms::Form& f) const {
     return it == windows_.end() ? nullptr : it->second.get();
 }
 
+bool View::isMain(const FormView& w) const {
+    const std::vector<forms::Form*> forms = host_.loadedForms();
+    return !forms.empty() && forms.front() == &w.form();
+}
+
 void View::syncForm(forms::Form& f) {
     auto& w = windows_[&f];
-    if (!w) w = std::make_unique<FormView>(f, host_, [this] { sync(); });
+    if (!w) w = std::make_unique<FormView>(f, host_, *this);
     if (f.frameDirty()) {
         f.clearFrameDirty();
         w->applyFrame([this](FormView& v) { place(v); });
@@ -50,25 +55,61 @@ void View::syncForm(forms::Form& f) {
     }
 }
 
-// The main window takes the screen's top left corner. The others open to its right, cascading,
-// and never over the strip under its menu, where the entry column lies: a window too wide for
-// the rest of the screen runs off its right edge rather than cover the entry box.
+QWidget* View::entryWidget() const {
+    forms::Control* entry = host_.entryBox();
+    FormView* home = entry ? window(entry->form()) : nullptr;
+    return home ? home->widget(*entry) : nullptr;
+}
+
+void View::clicked(FormView& w) {
+    forms::Control* entry = host_.entryBox();
+    if (!entry || w.isDialog() || !w.isVisible()) return;  // a dialog keeps the keyboard until it closes
+    entry->setFocus();
+    sync();
+    if (!isMain(w) && w.focusWidget() != &w) w.setFocus(Qt::OtherFocusReason);  // its keys go to the entry again
+}
+
+void View::closed(FormView& w) {
+    forms::Control* entry = host_.entryBox();
+    FormView* home = entry ? window(entry->form()) : nullptr;
+    if (!home || home == &w || !home->isVisible()) return;
+    // A dialog had the keyboard; a panel that had it leaves nothing behind to type into.
+    if (w.isDialog() || QApplication::activeWindow() == &w || !QApplication::activeWindow()) {
+        entry->setFocus();
+        sync();
+        home->activateWindow();
+    }
+}
+
+bool View::typeIntoEntry(const QKeyEvent& e) {
+    QWidget* entry = entryWidget();
+    if (!entry || !entry->isVisible() || !entry->isEnabled()) return false;
+    QKeyEvent copy(e.type(), e.key(), e.modifiers(), e.text(), e.isAutoRepeat(), static_cast<ushort>(e.count()));
+    QApplication::sendEvent(entry, &copy);
+    return true;
+}
+
+// The main window takes its screen's top left corner. The others open on its screen, to its
+// right and cascading where they fit beside its menu and entry column; a window too wide for that
+// opens at the screen's left edge, and one too tall at its top.
 void View::place(FormView& w) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
     const std::vector<forms::Form*> forms = host_.loadedForms();
     FormView* main = forms.empty() ? nullptr : window(*forms.front());
+    if (main && main != &w && main->screen()) w.setScreen(main->screen());
+    const QRect avail = w.availableArea();
+    w.fitInto(avail);
+    const QSize size = w.frameSize();
     if (!main || main == &w) {
         w.move(avail.topLeft());
         return;
     }
     constexpr int Step = 28;  // a title bar's height: each window's caption stays in sight
     const QRect home = main->frameGeometry();
-    const int strip = home.left() + std::max(main->menuWidth(), EntryStrip) + Step;
+    const int strip = home.left() + std::max(main->menuWidth(), EntryStrip);
     const int k = cascade_++ % 6;
-    const QSize size = w.frameGeometry().size();
-    int x = std::max(home.right() + 1, strip) + k * Step;
-    x = std::max(std::min(x, avail.right() + 1 - size.width()), strip + k * Step);
+    const int rightmost = avail.right() + 1 - size.width();
+    int x = avail.left();
+    if (rightmost >= strip) x = std::min(std::max(home.right() + 1, strip + Step) + k * Step, rightmost);
     int y = avail.top() + k * Step;
     y = std::max(std::min(y, avail.bottom() + 1 - size.height()), avail.top());
     w.move(x, y);

@@ -120,6 +120,8 @@ void Session::closeRequested(forms::Form& f) {
     f.hide();  // a panel keeps its contents while hidden
 }
 
+forms::Control* Session::entryBox() { return &frm1basic().SpinEntryBox(); }
+
 void Session::end(const std::vector<std::string>& unloadOrder) {
     // The windows stay in memory until the session goes; the view closes them and quits.
     for (const auto& name : unloadOrder) {

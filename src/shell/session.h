@@ -68,6 +68,7 @@ public:
     std::vector<forms::Form*> loadedForms() override;
     bool ended() const override { return ended_; }
     void closeRequested(forms::Form& f) override;
+    forms::Control* entryBox() override;
 
     // Unloads every window in the given order; the program ends with it.
     void end(const std::vector<std::string>& unloadOrder);

@@ -268,31 +268,6 @@ TEST_F(ViewTest, TabWalksOnlyTheBoxesAPlayerTypesInto) {
             EXPECT_EQ(nextTabStop(w->widget(o.Text1[run[k]])), w->widget(o.Text1[run[k + 1]])) << "after box " << run[k];
 }
 
-TEST_F(ViewTest, PanelsOpenBesideTheEntryColumnAndStayWhereMoved) {
-    auto& f = session.frm1basic();
-    const QRect home = window()->frameGeometry();
-    QWidget* entry = window()->widget(f.Text1[0]);
-    const int strip = std::max(entry->mapTo(window(), QPoint(entry->width(), 0)).x(), window()->menuWidth());
-    const char* const panels[] = {"frm2opti", "frm3hgf", "frm4about", "frm5help", "frm6fast", "frm7tch", "frm8edge"};
-    for (const char* name : panels) {
-        session.form(name).show();
-        view.sync();
-        const QRect r = view.window(session.form(name))->frameGeometry();
-        EXPECT_GT(r.left(), home.left() + strip) << name << " covers the menu or the entry column";
-    }
-
-    auto& options = session.form("frm2opti");
-    gui::FormView* w = view.window(options);
-    EXPECT_EQ(w->minimumSize(), w->maximumSize());  // a fixed-size dialog
-    w->move(w->pos() + QPoint(40, 30));
-    const QPoint moved = w->pos();
-    options.hide();
-    view.sync();
-    options.show();
-    view.sync();
-    EXPECT_EQ(w->pos(), moved);
-}
-
 TEST_F(ViewTest, AFigureLongerThanItsBoxReadsFromItsStart) {
     auto& f = session.frm1basic();
     f.Text4[0].setText("0,0244 0,0216 0,021 0,0204 0,0196 0,019 0,0184");

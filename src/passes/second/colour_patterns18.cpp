@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "forms/amounts.h"
 #include "forms/convert.h"
 #include "panels/frm5help.h"
-#include "passes/second/shown_figures.h"
 #include "passes/second/systems.h"
 #include "routines/classify.h"
 #include "shell/frm1basic.h"
@@ -51,7 +51,7 @@ void patterns(state::Sys18thState& st, const Colour18Input& in) {
 // Sum of the first three elements, or of all when there are fewer.
 int64_t headSum(const std::vector<int64_t>& list) {
     int64_t sum = 0;
-    for (size_t i = 0; i < list.size() && i < 3; ++i) sum = satAdd(sum, list[i]);
+    for (size_t i = 0; i < list.size() && i < 3; ++i) sum = forms::satAdd(sum, list[i]);
     return sum;
 }
 
@@ -99,13 +99,16 @@ Colour18Result colourPatterns18(state::Sys18thState& st, const Colour18Input& in
         r.advice = Advice18::White;
         return r;
     }
+    // A base bet typed below zero still stakes: a win raises the result by the stake's size and a
+    // loss lowers it.
+    const int64_t size = st.l_18thbbet < 0 ? forms::satNeg(st.l_18thbbet) : st.l_18thbbet;
     if (in.newest == in.previous) {
-        st.l_cwin18 = satAdd(st.l_cwin18, st.l_18thbbet);
+        st.l_cwin18 = forms::satAdd(st.l_cwin18, size);
         r.listChanged = afterWin(st, in);
         r.advice = adviceFor(in.previous);
     } else {
         st.l_18thlist.push_back(st.l_18thbbet);
-        st.l_cwin18 = satAdd(st.l_cwin18, -st.l_18thbbet);
+        st.l_cwin18 = forms::satSub(st.l_cwin18, size);
         st.l_18thbbet = headSum(st.l_18thlist);
         r.listChanged = true;
         r.advice = adviceFor(in.lossColour);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "forms/amounts.h"
 #include "forms/convert.h"
 #include "panels/frm6fast.h"
 #include "passes/second/shown_figures.h"
@@ -71,16 +72,16 @@ void nicheSector(NicheSector& sec, int sector, bool hit, const NicheWindow& w, i
     const bool booked = m < sec.napp && sec.napp <= x;
     if (hit) {
         if (booked) {
-            sec.cwin += 36 * sec.bb - k * sec.bb;
-            if (sec.mlt > 1) sec.mlt -= multiplier;
+            sec.cwin = forms::satAdd(sec.cwin, forms::satMul(36 - k, sec.bb));
+            if (sec.mlt > 1) sec.mlt = forms::satSub(sec.mlt, multiplier);
             if (sec.cyc > 0) --sec.cyc;
         }
         sec.napp = 0;
         sec.bb = 1;
     } else if (booked) {
-        sec.cwin -= k * sec.bb;
+        sec.cwin = forms::satSub(sec.cwin, forms::satMul(k, sec.bb));
         if (sec.napp == trigger) {
-            sec.mlt += multiplier;
+            sec.mlt = forms::satAdd(sec.mlt, multiplier);
             ++sec.cyc;
         }
     }
@@ -90,7 +91,7 @@ void nicheSector(NicheSector& sec, int sector, bool hit, const NicheWindow& w, i
     const bool staking = (sector == 0 ? m < n : m <= n) && n <= x;
     if (staking && n <= m + 9) {
         const int64_t step = n <= m + 2 ? 1 : n <= m + 5 ? 3 : n <= m + 7 ? 5 : 7;
-        sec.bb = std::max<int64_t>(0, sec.mlt + step);
+        sec.bb = std::max<int64_t>(0, forms::satAdd(sec.mlt, step));
     }
 
     sec.mincw = std::min(sec.mincw, sec.cwin);
@@ -130,7 +131,8 @@ Niche21Result niche21(state::Niche21State& st, const state::WheelSectorTables& w
             mxSum += sec.mx;
         }
         st.nonapp21st = nappA;
-        st.l_totalcwin21 = st.l_cwin21st + st.l_cwin21st22 + st.l_cwin21st3 + st.l_cwin21st4;
+        st.l_totalcwin21 = forms::satAdd(forms::satAdd(st.l_cwin21st, st.l_cwin21st22),
+                                         forms::satAdd(st.l_cwin21st3, st.l_cwin21st4));
         if (mxSum != 0) st.d_avgMx21 = static_cast<double>(mxSum) / 4.0;
     }
 

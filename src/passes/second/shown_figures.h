@@ -1,5 +1,5 @@
 // Small helpers the second pass's systems share: figures shown from variables, settings read
-// once per distinct text, and sums and stakes kept within range.
+// once per distinct text, and stakes kept within range.
 #pragma once
 
 #include <cmath>
@@ -38,20 +38,14 @@ inline void showVar(forms::Control& c, const forms::Var& v) {
         c.setNumber(v.value());
 }
 
-// Sums of stakes and results: past the 64-bit range they stay at its end instead of wrapping.
-inline int64_t satAdd(int64_t a, int64_t b) {
-    int64_t r;
-    if (__builtin_add_overflow(a, b, &r)) return b > 0 ? INT64_MAX : INT64_MIN;
-    return r;
-}
-
 // A stake worked out from a result and a share: Round(|cwin| x share), halves to even, kept
 // within what a session's bookings can hold (a share typed in the thousands would otherwise
 // overflow after a few runs).
 inline constexpr int64_t StakeCap = 1'000'000'000'000;
 inline int64_t lossShareStake(int64_t cwin, double share) {
-    const double x = forms::roundEven((cwin < 0 ? -static_cast<double>(cwin) : static_cast<double>(cwin)) * share);
-    if (std::isnan(x)) return 0;
+    // Worked out in doubles: |AmountMin| and an infinite share have no 64-bit product to wrap.
+    const double x = forms::roundEven(std::fabs(static_cast<double>(cwin)) * share);
+    if (std::isnan(x)) return 0;  // an infinite share of a zero result
     if (x > static_cast<double>(StakeCap)) return StakeCap;
     if (x < -static_cast<double>(StakeCap)) return -StakeCap;
     return static_cast<int64_t>(x);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "forms/amounts.h"
 #include "forms/convert.h"
 #include "panels/frm6fast.h"
 #include "passes/second/shown_figures.h"
@@ -17,14 +18,14 @@ Label22 twentySecondSpin(Sys22Instance& in, const std::array<int, 3>& group, int
     Label22 label = Label22::Keep;
     if (in.cnt >= 0 && in.cnt <= 4) {
         if (inGroup) {
-            in.cwin = satAdd(in.cwin, 33 * in.bb);
+            in.cwin = forms::satAdd(in.cwin, forms::satMul(33, in.bb));
             in.bb = 1;
             in.cnt = 100;
             label = Label22::White;
             in.won = true;
         } else {
             ++in.cnt;
-            in.cwin = satAdd(in.cwin, -3 * in.bb);
+            in.cwin = forms::satSub(in.cwin, forms::satMul(3, in.bb));
             if (in.cnt == 5) {
                 label = Label22::White;
                 if (in.cwin >= 0)

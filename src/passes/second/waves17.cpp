@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "forms/amounts.h"
 #include "forms/convert.h"
 #include "panels/frm3hgf.h"
 #include "panels/frm5help.h"
@@ -53,7 +54,7 @@ void seventeenthWaves(Session& s) {
     for (int k = 0; k < 4; ++k) h.Text13[k].setNumber(cwin[static_cast<size_t>(k)]);
 
     // 4. The sum and its low.
-    st.i_ccwin17 = cwin[0] + cwin[1] + cwin[2] + cwin[3];
+    st.i_ccwin17 = forms::satAdd(forms::satAdd(cwin[0], cwin[1]), forms::satAdd(cwin[2], cwin[3]));
     h.Text13[8].setNumber(st.i_ccwin17);
     if (st.i_ccwin17 < st.i_minccwin17) st.i_minccwin17 = st.i_ccwin17;
     h.Text13[10].setNumber(st.i_minccwin17);
@@ -64,7 +65,7 @@ void seventeenthWaves(Session& s) {
         h.WaveBoxes(k).setText(routines::WaveFree);
         h.WaveBoxes(k).setBackColor(colors::White);
     }
-    st.l_ccwin17all += st.i_ccwin17;
+    st.l_ccwin17all = forms::satAdd(st.l_ccwin17all, st.i_ccwin17);
     st.i_cwin17_1 = 0;
     st.i_cwin17_2 = 0;
     st.i_cwin17_3 = 0;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "forms/amounts.h"
+#include "forms/convert.h"
 #include "panels/frm5help.h"
 #include "support/feed.h"
 
@@ -69,4 +73,27 @@ TEST(ColourPatternsCore, ListAfterWinsAndAtItsLimits) {
     colourPatterns18(st, Colour18Input{2, 1, 5, 6, 3, 2});  // a loss: sums stay at the 64-bit ends
     EXPECT_EQ(st.l_18thbbet, INT64_MAX);
     EXPECT_EQ(st.l_cwin18, INT64_MIN);
+}
+
+TEST(ColourPatternsCore, NegativeBaseBetBooksLossesAsLossesDownToTheLowestAmount) {
+    state::Sys18thState st;
+    const std::optional<int64_t> base = forms::toInt("-99999");  // typed into the statistics panel
+    int colour = 1;
+    colourPatterns18(st, Colour18Input{colour, NoSpin, 5, 6, base, colour});
+    auto spin = [&](bool win) {
+        const int previous = colour;
+        if (!win) colour = 3 - colour;
+        const int64_t before = st.l_cwin18;
+        colourPatterns18(st, Colour18Input{colour, previous, 5, 6, base, colour});
+        if (win) EXPECT_GE(st.l_cwin18, before);
+        else EXPECT_LE(st.l_cwin18, before);
+    };
+    // Three losses and a win, over and over, drive the stake sums to the lowest amount; a long
+    // losing run then books each loss at that stake's size.
+    struct Phase { const char* pattern; int spins; };
+    for (const Phase& ph : {Phase{"LLLW", 116}, Phase{"L", 300}}) {
+        for (int i = 0; i < ph.spins; ++i) spin(ph.pattern[i % std::strlen(ph.pattern)] == 'W');
+        EXPECT_EQ(st.l_18thbbet, forms::AmountMin) << ph.pattern;
+    }
+    EXPECT_EQ(st.l_cwin18, forms::AmountMin);
 }

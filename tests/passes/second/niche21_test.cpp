@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "forms/amounts.h"
+#include "forms/convert.h"
 #include "panels/frm6fast.h"
 #include "settings/frm2opti.h"
 #include "support/feed.h"
@@ -113,6 +115,22 @@ TEST(NicheCore, StakeNeverNegativeAndBadWindowsOnlyCount) {
     EXPECT_EQ(colour, NicheColour::Keep);
     nicheSector(c, 2, true, {12, std::nullopt}, 17, 2, colour);
     EXPECT_EQ(std::vector<int64_t>({c.napp, c.bb, c.mx}), (std::vector<int64_t>{0, 3, 15}));
+}
+
+TEST(NicheCore, MultiplierTypedInTheMillionsLeavesTheResultAtTheLowestAmount) {
+    // Every absence that reaches MaxNapp 5 raises the offset by "999999999"; the number comes only
+    // past the window 3..10, so each run loses at ever larger stakes and never books a win.
+    const int64_t multiplier = forms::toInt("999999999").value();
+    NicheSector a;
+    NicheColour colour;
+    for (int run = 0; run < 25'000; ++run)
+        for (int spin = 0; spin <= 10; ++spin) {
+            const int64_t before = a.cwin;
+            nicheSector(a, 0, spin == 10, {3, 10}, 5, multiplier, colour);
+            ASSERT_LE(a.cwin, before) << run;
+        }
+    EXPECT_EQ(a.cwin, forms::AmountMin);
+    EXPECT_EQ(a.mincw, forms::AmountMin);
 }
 
 TEST(NicheCore, SideBetTable) {

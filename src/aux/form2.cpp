@@ -18,9 +18,9 @@ Form2::Form2() : forms::Form("Form2") {
     Text1.add(4).at(176, 76, 112, 22);
 }
 
-std::optional<int64_t> nextValue(int64_t a, int64_t rn1, int64_t c, int64_t m) {
+std::optional<int64_t> nextValue(int32_t a, int32_t rn1, int32_t c, int32_t m) {
     if (m == 0) return std::nullopt;
-    return (a * rn1 + c) % m;
+    return (int64_t{a} * rn1 + c) % m;
 }
 
 void attachForm2(Session&, Form2& f) {

@@ -20,7 +20,8 @@ public:
     int64_t a = 0, c = 0, m = 0, rn = 0, rn1 = 0;
 };
 
-// (a * rn1 + c) mod m, the remainder taking the dividend's sign; nullopt for m = 0.
-std::optional<int64_t> nextValue(int64_t a, int64_t rn1, int64_t c, int64_t m);
+// (a * rn1 + c) mod m, the remainder taking the dividend's sign; nullopt for m = 0. The boxes
+// hold 32-bit figures, so the sum fits 64 bits.
+std::optional<int64_t> nextValue(int32_t a, int32_t rn1, int32_t c, int32_t m);
 
 void attachForm2(Session& s, Form2& f);

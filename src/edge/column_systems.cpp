@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/amounts.h"
 #include "forms/convert.h"
 #include "routines/classify.h"
 #include "routines/ladder_table.h"
@@ -34,7 +35,7 @@ struct StringCounters {
         switch (c) {
             case 1: st.i_colstr1 = v; break;
             case 2: st.i_colstr2 = v; break;
-            default: st.i_colstr3 = static_cast<int32_t>(std::min<int64_t>(v, INT32_MAX)); break;
+            default: st.i_colstr3 = forms::satNarrow(v); break;
         }
     }
     // One spin of column c lengthens its string and ends the others; zero ends all three.
@@ -65,7 +66,7 @@ int columnSystem1Step(state::TchColumnState& st, Row t1, Row t2, Row t3) {
             st.i_27progcnt = 0;
             st.i_27zikzakcnt = 0;
         } else {
-            st.l_27cwinsess = static_cast<int32_t>(st.l_27cwinsess - st.i_27bbet);
+            st.l_27cwinsess = forms::satNarrow(st.l_27cwinsess - st.i_27bbet);  // a 32-bit field: stays at its end
             st.l_27cwintot -= st.i_27bbet;
             if (c != 0) {
                 *flags[k - 1] = false;
@@ -88,7 +89,7 @@ int columnSystem1Step(state::TchColumnState& st, Row t1, Row t2, Row t3) {
             caption = c;
         }
     }
-    keepMax(st.i_27progcntmax, std::min<int64_t>(st.i_27progcnt, INT32_MAX));
+    keepMax(st.i_27progcntmax, forms::satNarrow(st.i_27progcnt));
     return caption;
 }
 
@@ -107,14 +108,14 @@ std::string_view columnSystem2Step(state::TchColumnState& st, const std::string&
         if (t1 != t2 && t1 != "0") {
             st.l_cwcolstr27 += stake;
             keepMin(st.l_cwmincolstr27, st.l_cwcolstr27);
-            keepMax(st.i_bbetmaxcolstr27, std::min<int64_t>(stake, INT32_MAX));
+            keepMax(st.i_bbetmaxcolstr27, forms::satNarrow(stake));
             st.i_bbetcolstr27 = 1;
             st.b_colstring = false;
             if (const int c = colOf(c1); c != 0) counters.count(c);
         } else {
             st.l_cwcolstr27 -= 2 * stake;
             keepMin(st.l_cwmincolstr27, st.l_cwcolstr27);
-            keepMax(st.i_bbetmaxcolstr27, std::min<int64_t>(stake, INT32_MAX));
+            keepMax(st.i_bbetmaxcolstr27, forms::satNarrow(stake));
             st.i_bbetcolstr27 = stake < 20000 ? stake * 3 : 1;
             for (Row r : {c1, c2, c3}) {
                 if (const int c = colOf(r); c != 0) {
@@ -138,7 +139,7 @@ std::string_view columnSystem2Step(state::TchColumnState& st, const std::string&
 
 void columnDisplayStep(state::TchColumnState& st) {
     keepMin(st.l_cwmincolstr27, st.l_cwcolstr27);
-    keepMax(st.i_bbetmaxcolstr27, std::min<int64_t>(st.i_bbetcolstr27, INT32_MAX));
+    keepMax(st.i_bbetmaxcolstr27, forms::satNarrow(st.i_bbetcolstr27));
     StringCounters counters{st};
     const int64_t a = counters.get(1), b = counters.get(2), c = counters.get(3);
     int64_t live = 0;
@@ -166,7 +167,7 @@ int64_t unseenNumbersStep(state::TchNumberState& st, int n, std::optional<int64_
     const int64_t shown = st.i_28cnt2;
     st.i_28cnt2 = 0;
     st.i_28cnt += 1;
-    keepMin(st.l_28cwinmin, std::max<int64_t>(st.l_28cwin, INT32_MIN));
+    keepMin(st.l_28cwinmin, forms::satNarrow(st.l_28cwin));
     return shown;
 }
 
@@ -214,9 +215,9 @@ void fiveNumberStep(state::TchNumberState& st, const std::string& t1, std::optio
         st.i_cnt31st = 0;
         st.PartnerBetList = st.PartnerList;
     }
-    keepMin(st.l_mincw31st, std::max<int64_t>(st.l_cwin31st, INT32_MIN));
+    keepMin(st.l_mincw31st, forms::satNarrow(st.l_cwin31st));
     keepMax(st.i_bbmax31st, st.i_bbet31st);
-    keepMax(st.i_cntmax31st, std::min<int64_t>(st.i_cnt31st, INT32_MAX));
+    keepMax(st.i_cntmax31st, forms::satNarrow(st.i_cnt31st));
 }
 
 void drawnThreeSettle(state::TchNumberState& st, int n, bool t3) {
@@ -278,8 +279,8 @@ bool drawnFiveStep(state::TchNumberState& st, Row t1, bool t2, bool go) {
     }
     st.i_cntnon35_3 += 1;
     st.i_bbet35_3 = routines::LadderTable<routines::Ladder5nb29>::stake(st.i_cntnon35_3 + 1);  // f_5nbprog29
-    keepMin(st.l_mincwin35_3, std::max<int64_t>(st.l_cwin35_3, INT32_MIN));
-    keepMax(st.i_maxbbet35_3, std::min<int64_t>(st.i_bbet35_3, INT32_MAX));
+    keepMin(st.l_mincwin35_3, forms::satNarrow(st.l_cwin35_3));
+    keepMax(st.i_maxbbet35_3, forms::satNarrow(st.i_bbet35_3));
     if (go) st.i_cntnon35_2 += 1;
     return draw;
 }

@@ -1,6 +1,7 @@
 #include "edge/column_rows.h"
 #include "edge/edge_boxes.h"
 #include "edge/sections.h"
+#include "forms/amounts.h"
 #include "forms/convert.h"
 #include "panels/frm7tch.h"
 #include "panels/frm8edge.h"
@@ -41,7 +42,7 @@ void streetGaps(Session& s) {
     for (int k = 1; k <= 12; ++k, box += 2) {
         const auto gap = static_cast<int64_t>(st.StreetGap[static_cast<size_t>(k)].value());
         auto& max = st.StreetGapMax[static_cast<size_t>(k)];
-        if (gap > max) max = static_cast<int32_t>(std::min<int64_t>(gap, INT32_MAX));
+        if (gap > max) max = forms::satNarrow(gap);
         forms::Control& gapBox = *box[0];
         gapBox.setNumber(gap);
         box[1]->setNumber(int64_t{max});

@@ -44,9 +44,9 @@ void bookMultiples(state::EdgeBoardState& b, int n) {
             b.EdgeMaxMultiples = b.EdgeSleepMultiples[static_cast<size_t>(k)];
 }
 
-double pivotResult(int64_t h, int64_t d, int p) {
+double pivotResult(int32_t h, int32_t d, int p) {
     double half = p / 2.0;
-    double r = half * static_cast<double>(h * h) - half * static_cast<double>(d * d);
+    double r = half * static_cast<double>(int64_t{h} * h) - half * static_cast<double>(int64_t{d} * d);
     if (r > 36) r = forms::roundEven(r / 2);
     return forms::roundEven(r);
 }

@@ -16,8 +16,9 @@ int multiplesGroup(int n);
 // Books n into the six counters and their maximum.
 void bookMultiples(state::EdgeBoardState& b, int n);
 
-// (P/2)·H² − (P/2)·D², halved once when above 36, rounded halves to even. Squares in 64 bits.
-double pivotResult(int64_t h, int64_t d, int p);
+// (P/2)·H² − (P/2)·D², halved once when above 36, rounded halves to even. H and D are typed
+// 32-bit figures: their squares are exact in 64 bits.
+double pivotResult(int32_t h, int32_t d, int p);
 
 // Round(p + asinh(n)), halved once when above 36.
 double pivotSecondResult(double previous, int n);

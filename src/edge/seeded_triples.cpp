@@ -4,6 +4,7 @@
 
 #include "edge/edge_boxes.h"
 #include "edge/sections.h"
+#include "forms/amounts.h"
 #include "forms/convert.h"
 #include "panels/frm8edge.h"
 #include "routines/ladders.h"
@@ -32,12 +33,6 @@ constexpr SeedRow Seeds3[] = {
     {"20", {0, 10, 30}, "0,10,30"},
     {"30", {0, 10, 20}, "0,20,10"},
 };
-
-int64_t saturatingAdd(int64_t a, int64_t b) {
-    int64_t r;
-    if (__builtin_add_overflow(a, b, &r)) return b < 0 ? INT64_MIN : INT64_MAX;
-    return r;
-}
 
 }  // namespace
 
@@ -79,13 +74,13 @@ const SeedRow* settleTriple(TripleRun& r, int k, const TripleSpin& in) {
             if (c >= 1 && c <= C - 1) {
                 bool hit = (*bet)[0] == in.n || (*bet)[1] == in.n || (*bet)[2] == in.n;
                 if (hit) {
-                    r.cwin = saturatingAdd(r.cwin, 33 * r.bb);
+                    r.cwin = forms::satAdd(r.cwin, forms::satMul(33, r.bb));
                     r.count = 0;
                     ++r.succ;
                     r.running = false;
                 } else {
                     ++r.count;
-                    r.cwin = saturatingAdd(r.cwin, -3 * r.bb);
+                    r.cwin = forms::satSub(r.cwin, forms::satMul(3, r.bb));
                 }
             } else if (c == C) {
                 ++r.nsucc;

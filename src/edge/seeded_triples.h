@@ -39,7 +39,7 @@ struct TripleSpin {
     std::optional<std::array<double, 3>> typedNumbers;
 };
 
-// Stakes never go above this, so the results cannot overflow.
+// Stakes never go above this; a result that runs past the 64-bit range stays at its end.
 inline constexpr int64_t MaxTripleStake = 1'000'000'000'000;
 
 // One spin of system k (0..3): start, settle or close the cycle. Returns the seed row of a start

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "forms/amounts.h"
 #include "panels/frm7tch.h"
 #include "routines/wheel.h"
 #include "settings/settings.h"
@@ -111,8 +112,9 @@ Paint derivedSpin(const DerivedRule& r, DerivedFields& f, const DerivedInputs& i
     if (!f.idle && f.step >= 0 && f.step <= L - 1) {
         bool hit = false;
         for (size_t i = 0; i < n; ++i) hit = hit || f.nums[i] == in.spin;
+        // The first HGF row stakes a typed share of its loss: results stay at the range's end.
         if (hit) {
-            f.cwin += (36 - r.n) * f.bb;
+            f.cwin = forms::satAdd(f.cwin, forms::satMul(36 - r.n, f.bb));
             f.bb = 1;
             f.step = IdleStep;
             f.idle = true;
@@ -122,7 +124,7 @@ Paint derivedSpin(const DerivedRule& r, DerivedFields& f, const DerivedInputs& i
             if (r.kind != Derived::Partners3) f.extra = 0;
         } else {
             ++f.step;
-            f.cwin -= r.n * f.bb;
+            f.cwin = forms::satSub(f.cwin, forms::satMul(r.n, f.bb));
             if (r.kind == Derived::FirstHgf) {
                 if (f.cwin < 0) {
                     ++f.extra;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "forms/amounts.h"
 #include "panels/frm7tch.h"
 #include "shell/session.h"
 #include "tch/common.h"
@@ -12,9 +13,13 @@ namespace tch {
 Totals totals(const Session& s) {
     const auto& st = s.st;
     Totals t;
-    t.finals = st.l_cwin220 + st.l_cwin222 + st.l_cwin223 + st.l_cwin224 + st.l_cwin225 + st.l_cwin229 +
-               st.l_cwin2214 + st.l_cwin2215 + st.l_cwin2216 + st.l_cwin2217 + st.l_cwin2218;
-    t.all = t.finals + st.l_cwin226 + st.l_cwin227 + st.l_cwin228 + st.l_cwin2210 + st.l_cwin2211 + st.l_cwin2212;
+    // A derived row's result may sit at the end of the range.
+    for (int64_t c : {st.l_cwin220, st.l_cwin222, st.l_cwin223, st.l_cwin224, st.l_cwin225, st.l_cwin229,
+                      st.l_cwin2214, st.l_cwin2215, st.l_cwin2216, st.l_cwin2217, st.l_cwin2218})
+        t.finals = forms::satAdd(t.finals, c);
+    t.all = t.finals;
+    for (int64_t c : {st.l_cwin226, st.l_cwin227, st.l_cwin228, st.l_cwin2210, st.l_cwin2211, st.l_cwin2212})
+        t.all = forms::satAdd(t.all, c);
     return t;
 }
 
@@ -22,8 +27,10 @@ void showTotalsAndRounds(Session& s, Frm7tch& w) {
     auto& st = s.st;
     const Totals t = totals(s);
     // The caption is rebuilt only when a total moved (or on the first spin, while it reads "TCh").
-    const bool moved = st.l_totcw2208.empty() || static_cast<int64_t>(st.l_totcw2208.value()) != t.all ||
-                       st.l_totcw2218 != t.finals;
+    // The last total comes back as a double: AmountMax as 2^63, one past the range.
+    const double last = st.l_totcw2208.value();
+    const int64_t was = last >= 0x1p63 ? forms::AmountMax : static_cast<int64_t>(last);
+    const bool moved = st.l_totcw2208.empty() || was != t.all || st.l_totcw2218 != t.finals;
     st.l_totcw2208 = forms::Var(t.all);
     st.l_totcw2218 = t.finals;
     if (moved) {

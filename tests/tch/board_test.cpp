@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "forms/amounts.h"
 #include "panels/frm5help.h"
 #include "panels/frm7tch.h"
 #include "support/feed.h"
@@ -29,6 +30,18 @@ TEST_F(Board, CaptionShowsBothTotalsFromTheFirstSpin) {
     EXPECT_EQ(w.caption(), "TCh");
     feed(s, {1});
     EXPECT_EQ(w.caption(), "TchAll  0 1P 0");
+}
+
+TEST(BoardTotals, StayAtTheRangeEndsWhereTheFirstHgfRowIs) {
+    struct Case { int64_t hgf, alternation; const char* caption; };
+    for (auto c : {Case{forms::AmountMin, -7, "TchAll  -9223372036854775808 1P 0"},
+                   Case{forms::AmountMax, 7, "TchAll  9223372036854775807 1P 0"}}) {
+        Window t;
+        t.s.st.l_cwin227 = c.hgf;
+        t.s.st.l_cwin2210 = c.alternation;
+        feed(t.s, {1, 2});  // the second spin compares with the total the first one kept
+        EXPECT_EQ(t.w.caption(), c.caption);
+    }
 }
 
 // Row "5,15,25,35" with limit 3: armed by the third miss, then a hit or a miss on its first bet.

@@ -2,11 +2,13 @@
 // board with every row armed early.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "forms/amounts.h"
 #include "panels/frm7tch.h"
 #include "support/feed.h"
 #include "tch/alternation_rows.h"
@@ -75,6 +77,24 @@ TEST(DerivedEngine, FirstHgfStakeFollowsTheLoss) {
         EXPECT_EQ(f.cwin, c.cwin - 1);
         EXPECT_EQ(f.bb, c.bb) << c.cwin;
         EXPECT_EQ(f.extra, 1);
+    }
+}
+
+TEST(DerivedEngine, FirstHgfResultStaysAtTheRangeEnds) {
+    // A typed percentage of the loss has grown the stake to the largest a 32-bit stake can be.
+    struct Case { const char* what; int64_t cwin; int spin; int64_t want, bb; };
+    for (auto c : {Case{"miss", forms::AmountMin + 5, 5, forms::AmountMin, INT32_MAX},
+                   Case{"hit", forms::AmountMax - 5, 17, forms::AmountMax, 1}}) {
+        DerivedFields f;
+        f.cwin = f.cwMin = c.cwin;
+        f.bb = INT32_MAX;
+        f.step = 0;
+        f.idle = false;
+        f.nums = {17, 0, 0, 0};
+        derivedSpin(derivedRule(1), f, {c.spin, 36, true, std::nullopt, true, 99999.0});
+        EXPECT_EQ(f.cwin, c.want) << c.what;
+        EXPECT_EQ(f.cwMin, std::min(c.cwin, c.want)) << c.what;
+        EXPECT_EQ(f.bb, c.bb) << c.what;  // a share beyond 32 bits keeps the stake
     }
 }
 

@@ -150,7 +150,7 @@ std::optional<CyclePlay> cyclePlay(CyclePlay p, const CycleInput& in) {
         else st.i_cntplay16 += 1;
         // A level the phase does not play loses nothing and stays.
         if (const Level* l = cyclePhase ? levelOf(CycleLevels, st.i_bet16) : levelOf(NormalLevels, st.i_bet16)) {
-            st.i_cwin16 = forms::satSub(st.i_cwin16, forms::satMul(l->lost, *unit));
+            st.i_cwin16 = forms::satAdd(st.i_cwin16, forms::satMul(-l->lost, *unit));
             st.i_bet16 = l->next;
         }
         extremes(st);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "forms/amounts.h"
 #include "forms/convert.h"
 #include "routines/wheel.h"
 
@@ -35,12 +36,9 @@ std::optional<int64_t> calcwin(std::string_view s1, std::string_view s2, std::st
     const std::vector<std::string> items = forms::split(s1, ",");
     const auto stake = forms::toInt64(s3);
     if (items.size() < 4 || !stake) return std::nullopt;
-    // Stakes beyond this cannot be multiplied in 64 bits; no bankroll comes near.
-    constexpr int64_t Limit = INT64_MAX / 64;
-    if (*stake > Limit || *stake < -Limit) return std::nullopt;
     for (size_t i = 0; i < 4; ++i)
-        if (items[i] == s2) return -33 * *stake;
-    return 36 * *stake - 33 * *stake;
+        if (items[i] == s2) return forms::satMul(-33, *stake);
+    return forms::satMul(36 - 33, *stake);
 }
 
 }  // namespace fast

@@ -1,5 +1,6 @@
 #include "fast/neuron23.h"
 
+#include "forms/amounts.h"
 #include "routines/state_value.h"
 #include "shell/session.h"
 
@@ -23,10 +24,10 @@ NeuronAccounts sign23rd(NeuronAccounts acc, int64_t fnum, int64_t snum, int64_t 
     for (int64_t other : {33, 11, 22}) {
         NeuronAccount& a = account(acc, other, fnum);
         if (snum == other) {
-            if (a.count >= 1) a.result += 36 * bb;
+            if (a.count >= 1) a.result = forms::satAdd(a.result, forms::satMul(36, bb));
             ++a.count;
         } else if (!isDouble(snum) && a.count >= 1) {
-            a.result -= bb;
+            a.result = forms::satSub(a.result, bb);
         }
     }
     return acc;

@@ -1,9 +1,9 @@
 // What the HGF panel does with the player's clicks and typing. The spin passes fill the panel;
 // these handlers change the switches and inputs that the passes read back on the next spin.
 #include <algorithm>
-#include <climits>
 #include <optional>
 
+#include "forms/amounts.h"
 #include "forms/convert.h"
 #include "panels/frm3hgf.h"
 #include "routines/waves.h"
@@ -52,7 +52,7 @@ void Label5_Click(Session& s, Frm3hgf& f) {
         t.timer = 0;
         const int64_t product = int64_t{*spins} * *secs;
         const int64_t limit = static_cast<int64_t>(forms::roundEven(static_cast<double>(product) / 60.0)) - *alert;
-        t.l_timersec = static_cast<int32_t>(std::clamp<int64_t>(limit, INT32_MIN, INT32_MAX));
+        t.l_timersec = forms::satNarrow(limit);
         f.Label6.setVisible(true);
         f.Label6.setCaption(forms::numText(int64_t{t.l_timersec}));
     } else {

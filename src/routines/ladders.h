@@ -7,6 +7,8 @@
 #include <iterator>
 #include <span>
 
+#include "forms/amounts.h"
+
 namespace routines {
 
 // Counts lo..hi give stake.
@@ -30,10 +32,7 @@ constexpr int bandStake(std::span<const Band> bands, int64_t count, int other) {
 }
 
 constexpr int ladderStake(const Ladder& l, int64_t count) {
-    if (l.absolute && count < 0) {
-        if (count == INT64_MIN) return l.other;
-        count = -count;
-    }
+    if (l.absolute && count < 0) count = forms::satNeg(count);  // the lowest count lands beyond every band
     return bandStake(l.bands, count, l.other);
 }
 

@@ -5,11 +5,19 @@
 #include <concepts>
 #include <cstdint>
 
+#include "forms/amounts.h"
 #include "forms/convert.h"
 
 namespace routines {
 
-inline int64_t asInt(const forms::Var& v) { return static_cast<int64_t>(v.value()); }
+// A variant holding a booked amount at the end of the range reads back as that end: the highest
+// amount is 2^63 as a double, one past what 64 bits hold.
+inline int64_t asInt(const forms::Var& v) {
+    const double d = v.value();
+    if (d >= 0x1p63) return forms::AmountMax;
+    if (d >= -0x1p63) return static_cast<int64_t>(d);
+    return d < 0 ? forms::AmountMin : 0;  // below the range, or not a number
+}
 template <std::integral T>
 int64_t asInt(T v) {
     return static_cast<int64_t>(v);

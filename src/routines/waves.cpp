@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "forms/amounts.h"
 #include "forms/convert.h"
 
 namespace routines {
@@ -10,9 +11,9 @@ bool bookWave(WaveAccount& wave, std::string_view waveBox, bool active, std::str
     if (active && waveBox != WaveFree) {
         // A single number returns 36 times its stake, the stake included.
         if (waveBox == spin)
-            wave.cwin += 35 * wave.bbet;
+            wave.cwin = forms::satAdd(wave.cwin, forms::satMul(35, wave.bbet));
         else
-            wave.cwin -= wave.bbet;
+            wave.cwin = forms::satSub(wave.cwin, wave.bbet);
     }
     if (wave.cwin >= WaveLossFloor) return false;
     wave.bbet = static_cast<int64_t>(

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "forms/amounts.h"
+
 namespace routines {
 
 Win16Place win16Place(int64_t nbr) {
@@ -24,10 +26,8 @@ int64_t win16(int64_t nbr, std::string_view dozen, bool bcyc, int64_t bbet16, in
     if (level == Win16Levels.end()) return 0;
     const auto column = level - Win16Levels.begin();
     if (bcyc && column < Win16CycleFirstLevel) return 0;
-    // A typed unit can be anything; keep the product inside 64 bits.
-    constexpr int64_t unitLimit = int64_t{1} << 50;
-    if (unit > unitLimit || unit < -unitLimit) return 0;
-    return Win16Net[static_cast<size_t>(place)][static_cast<size_t>(column)] * unit;
+    // A typed unit can be anything.
+    return forms::satMul(Win16Net[static_cast<size_t>(place)][static_cast<size_t>(column)], unit);
 }
 
 }  // namespace routines

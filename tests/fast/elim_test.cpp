@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "forms/amounts.h"
+
 using namespace fast;
 
 TEST(Elimnbrs, PairsAheadOfTheLastSpin) {
@@ -28,6 +30,9 @@ TEST(Calcwin, ThirtyThreeNumberBet) {
                    C{"32,10,26,05", "5", "1", 3}, C{"32,10,26,3", "3", "2,5", -66}, C{"32,10,26,3", "3", "1,5", -66},
                    C{"32,10,26,3", "3", "-1", 33}, C{"32,10,26", "5", "1", std::nullopt}, C{"", "5", "1", std::nullopt},
                    C{"32,10,26,3", "5", "", std::nullopt}, C{"32,10,26,3", "5", "x", std::nullopt},
-                   C{"32,10,26,3", "5", "3000000000", 9000000000}})
+                   C{"32,10,26,3", "5", "3000000000", 9000000000},
+                   C{"32,10,26,3", "3", "200000000000000000", -6600000000000000000},
+                   C{"32,10,26,3", "3", "300000000000000000", forms::AmountMin},
+                   C{"32,10,26,3", "5", "4000000000000000000", forms::AmountMax}})
         EXPECT_EQ(calcwin(c.list, c.spin, c.stake), c.result) << c.list << " / " << c.spin << " / " << c.stake;
 }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "fast/neuron23.h"
+#include "forms/amounts.h"
 #include "fast/twins.h"
 #include "panels/frm6fast.h"
 #include "settings/frm2opti.h"
+#include "routines/state_value.h"
 #include "shell/session.h"
 
 using namespace fast;
@@ -98,6 +100,18 @@ TEST(Sign23rd, DoublesAfterDoubles) {
 
     EXPECT_EQ(sign23rd(c, 5, 11, 2), c);
     EXPECT_EQ(sign23rd(c, 0, 0, 2), c);
+}
+
+TEST(Sign23rd, AccountsAtTheEndsOfTheRangeStayThere) {
+    Session s{1};
+    s.st.i_bb23 = 1'000'000'000'000;  // the stake a share typed in the thousands reaches
+    s.st.i_3311 = s.st.i_1111 = 1;
+    s.st.i_cw3311 = forms::AmountMax;
+    s.st.i_cw1111 = forms::AmountMin;
+    sign23rd(s, 11, 33);  // 3311 wins again
+    EXPECT_EQ(routines::asInt(s.st.i_cw3311), forms::AmountMax);
+    sign23rd(s, 11, 5);  // 1111 loses again
+    EXPECT_EQ(routines::asInt(s.st.i_cw1111), forms::AmountMin);
 }
 
 TEST(Sign23rd, OnTheSession) {

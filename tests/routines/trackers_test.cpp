@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "forms/amounts.h"
 #include "routines/classify.h"
 #include "routines/waves.h"
 #include "routines/win16.h"
@@ -48,6 +49,17 @@ TEST(WaveTrackers, BookingAndStake) {
     EXPECT_TRUE(bookWave(raised, "7", true, "8"));
     bookWave(raised, "7", true, "7");  // back above -12: the raised stake stays
     EXPECT_EQ(raised, (WaveAccount{39, 4}));
+}
+
+TEST(WaveTrackers, ANumberThatNeverComesEndsAtTheLowestAmount) {
+    // The stake follows the loss, so the loss grows by 4.3% a spin: about a thousand misses.
+    WaveAccount w;
+    for (int i = 0; i < 1200; ++i) {
+        bookWave(w, "7", true, "8");
+        ASSERT_LT(w.cwin, 0) << i;
+    }
+    EXPECT_EQ(w.cwin, forms::AmountMin);
+    EXPECT_GT(w.bbet, 0);
 }
 
 TEST(Win16, PlacesLevelsAndPhases) {

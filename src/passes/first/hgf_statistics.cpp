@@ -1,12 +1,12 @@
 #include "passes/first/hgf_statistics.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <functional>
 #include <unordered_map>
 #include <vector>
 
+#include "forms/amounts.h"
 #include "forms/convert.h"
 #include "panels/frm3hgf.h"
 #include "passes/first/systems.h"
@@ -21,13 +21,10 @@ namespace hgf {
 
 int64_t hundredths(int64_t num, int32_t den) {
     if (den <= 0 || num <= 0) return 0;
-    const int64_t q = num / den;
-    if (q > INT64_MAX / 100 - 1) return INT64_MAX / 100;
     const int64_t scaled = (num % den) * 100;  // below 100 * den: no overflow
-    int64_t h = q * 100 + scaled / den;
+    const int64_t h = forms::satAdd(forms::satMul(num / den, 100), scaled / den);
     const int64_t twice = (scaled % den) * 2;
-    if (twice > den || (twice == den && (h & 1))) ++h;
-    return h;
+    return twice > den || (twice == den && (h & 1)) ? forms::satAdd(h, 1) : h;
 }
 
 namespace detail {
@@ -66,12 +63,6 @@ const std::string& numberText(int n) { return NumberTexts[static_cast<size_t>(st
 
 namespace {
 
-int32_t clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
-
-}  // namespace
-
-namespace {
-
 // Gap / 37 to hundredths for the gaps a session meets; longer ones are worked out.
 constexpr size_t TabledGaps = 2048;
 const std::array<double, TabledGaps> GapRatios = [] {
@@ -86,7 +77,7 @@ const std::array<double, TabledGaps> GapRatios = [] {
 void countSpin(state::HgfState& st, int n, int32_t spins) {
     bump(st.HgfHitCount[static_cast<size_t>(n)]);
     const Hundredths perSpin(spins), perWheel(37);
-    for (int32_t& g : st.HgfGapCount) g += g < INT32_MAX ? 1 : 0;  // bump, as one sweep
+    for (int32_t& g : st.HgfGapCount) g = forms::satNarrow(int64_t{g} + 1);  // bump, as one sweep
     st.HgfGapCount[static_cast<size_t>(n)] = 0;
     for (size_t k = 0; k <= 36; ++k) {
         const int64_t gap = st.HgfGapCount[k];
@@ -258,7 +249,7 @@ ProgressionOut settleProgression(state::HgfState& st, const ProgressionIn& in) {
             bump(st.l_play);
             out.pause = st.l_play >= stop ? ProgressionOut::Pause::Show : ProgressionOut::Pause::Clear;
         }
-        const int32_t shown = clamp32(bal);
+        const int32_t shown = forms::satNarrow(bal);
         st.l_bal = shown;
         out.balance = shown;
         if (shown < 0) {
@@ -278,7 +269,7 @@ ProgressionOut settleProgression(state::HgfState& st, const ProgressionIn& in) {
 void restake(state::HgfState& st, std::optional<double> percent) {
     if (!percent) return;
     const double share = forms::roundEven(-static_cast<double>(static_cast<int64_t>(st.l_bal.value())) * *percent);
-    int32_t next = clamp32(static_cast<int64_t>(std::clamp(share, -9e18, 9e18)));
+    int32_t next = forms::satNarrow(static_cast<int64_t>(std::clamp(share, -9e18, 9e18)));
     if (next == 0) next = 1;
     st.l_basebethgf12 = next;
     st.l_max_basebethgf12 = std::max(st.l_max_basebethgf12, next);
@@ -289,7 +280,6 @@ void restake(state::HgfState& st, std::optional<double> percent) {
 namespace {
 
 namespace colors = forms::colors;
-using hgf::clamp32;
 using hgf::Mark;
 using settings::Box;
 
@@ -313,7 +303,7 @@ void storeCounter(state::HgfState& st, int k, int64_t v) {
     switch (k) {
         case 0: st.l_spin_counter = v; break;
         case 1: st.l_spin_counter2 = v; break;
-        default: st.l_spin_counter3 = static_cast<int32_t>(std::min<int64_t>(v, INT32_MAX)); break;
+        default: st.l_spin_counter3 = forms::satNarrow(v); break;
     }
 }
 
@@ -324,14 +314,13 @@ void subProgressions(Session& s, Frm3hgf& f) {
         forms::Control& step = f.Text4[SubStepBox[static_cast<size_t>(k)]];
         forms::Control& counterBox = f.Text4[SubCounterBox[static_cast<size_t>(k)]];
         if (f.Check1[SubSwitch[static_cast<size_t>(k)]].value() == 1) {
-            int64_t counter = counterOf(st, k);
-            if (counter < INT32_MAX) ++counter;
+            const int64_t counter = forms::satNarrow(counterOf(st, k) + 1);
             storeCounter(st, k, counter);
             counterBox.setNumber(counter);
             if (int stake = hgf::subStake(k, counter)) {
                 step.setNumber(stake);
                 // A balance the player typed that is no number is left alone this spin.
-                if (auto b = forms::toInt(balance.text())) balance.setNumber(clamp32(int64_t{*b} - stake));
+                if (auto b = forms::toInt(balance.text())) balance.setNumber(forms::satNarrow(int64_t{*b} - stake));
             } else {
                 step.setText("QT");
             }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/amounts.h"
 #include "routines/ladders.h"
 #include "routines/schedules.h"
 #include "state/first_pass_state.h"
@@ -58,9 +59,7 @@ inline const std::string& hundredthsText(int64_t h) {
 const std::string& numberText(int n);
 
 // Adds one to a counter that must never wrap.
-inline void bump(int32_t& c) {
-    if (c < INT32_MAX) ++c;
-}
+inline void bump(int32_t& c) { c = forms::satNarrow(int64_t{c} + 1); }
 
 // Steps 1 to 3: the new spin n (0..36) is counted after `spins` accepted spins; every value
 // and gap ratio is renewed.

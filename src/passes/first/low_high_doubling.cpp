@@ -1,7 +1,6 @@
 #include "passes/first/low_high_doubling.h"
 
-#include <limits>
-
+#include "forms/amounts.h"
 #include "forms/convert.h"
 #include "passes/first/systems.h"
 #include "settings/settings.h"
@@ -14,24 +13,13 @@ namespace doubling {
 
 namespace {
 
-constexpr int64_t Max = std::numeric_limits<int64_t>::max();
-constexpr int64_t Min = std::numeric_limits<int64_t>::min();
-
-int64_t saturate(__int128 v) {
-    return v > Max ? Max : v < Min ? Min : static_cast<int64_t>(v);
-}
-
-int64_t doubled(int64_t bb) { return saturate(static_cast<__int128>(bb) * 2); }
-
 // cwin - bb / 2, the half kept exact and rounded halves to even.
 int64_t lessHalf(int64_t cwin, int64_t bb) {
-    const __int128 twice = static_cast<__int128>(cwin) * 2 - bb;
-    __int128 q = twice / 2;  // toward zero
-    if (twice % 2 != 0) {
-        const __int128 lo = twice < 0 ? q - 1 : q;  // the two neighbours of a half
-        q = (lo % 2 == 0) ? lo : lo + 1;
-    }
-    return saturate(q);
+    const int64_t half = bb >> 1;  // floor: bb / 2 = half + (bb & 1) / 2
+    if ((bb & 1) == 0) return forms::satSub(cwin, half);
+    // cwin - half - 1/2 lies between below = cwin - half - 1 and below + 1: the even one of the two.
+    const int64_t below = forms::satSub(cwin, half + 1);
+    return forms::satAdd(below, below & 1);
 }
 
 }  // namespace
@@ -41,17 +29,17 @@ std::string_view step(state::EvenChanceDoublingState& st, int x, std::string_vie
         // Zero costs half the stake, but only on a half that was advised.
         if (advice.empty()) return advice;
         st.l_cwin5 = lessHalf(st.l_cwin5, st.l_bb);
-        st.l_bb = doubled(st.l_bb);
+        st.l_bb = forms::satMul(st.l_bb, 2);
         return advice;
     }
     const std::string_view half = x <= 18 ? "L" : "H";
     if (advice.empty()) return half;
     if (advice == half) {
-        st.l_cwin5 = saturate(static_cast<__int128>(st.l_cwin5) + st.l_bb);
+        st.l_cwin5 = forms::satAdd(st.l_cwin5, st.l_bb);
         st.l_bb = unit;
     } else {
-        st.l_cwin5 = saturate(static_cast<__int128>(st.l_cwin5) - st.l_bb);
-        st.l_bb = doubled(st.l_bb);
+        st.l_cwin5 = forms::satSub(st.l_cwin5, st.l_bb);
+        st.l_bb = forms::satMul(st.l_bb, 2);
     }
     return half;
 }

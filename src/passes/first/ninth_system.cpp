@@ -1,9 +1,9 @@
 #include "passes/first/ninth_system.h"
 
 #include <algorithm>
-#include <climits>
 #include <string>
 
+#include "forms/amounts.h"
 #include "forms/convert.h"
 #include "panels/frm3hgf.h"
 #include "passes/first/hgf_statistics.h"
@@ -20,8 +20,6 @@ namespace ninth {
 namespace {
 
 constexpr size_t Twelve = 12;
-
-int32_t clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 }  // namespace
 
@@ -51,7 +49,7 @@ SpinOut spin(state::Sys9thState& st, const SpinIn& in) {
     if (in.historyFull && playing && holds()) {
         st.b_win = true;
         st.i_lost = 0;
-        if (!in.advisedWait) st.l_cwin4 = clamp32(int64_t{st.l_cwin4} + 24 * st.l_basebet4);
+        if (!in.advisedWait) st.l_cwin4 = forms::satNarrow(int64_t{st.l_cwin4} + 24 * st.l_basebet4);
         out.restake = true;
         out.stake = SpinOut::Stake::Show;
         return out;
@@ -68,9 +66,9 @@ SpinOut spin(state::Sys9thState& st, const SpinIn& in) {
         hgf::bump(st.i_lost);
         if (st.i_lost < 2) {
             out.stake = SpinOut::Stake::Show;
-            st.l_cwin4 = clamp32(int64_t{st.l_cwin4} - 12 * st.l_basebet4);
+            st.l_cwin4 = forms::satNarrow(int64_t{st.l_cwin4} - 12 * st.l_basebet4);
         } else if (!in.advisedWait) {
-            st.l_cwin4 = clamp32(int64_t{st.l_cwin4} - 12 * st.l_basebet4);
+            st.l_cwin4 = forms::satNarrow(int64_t{st.l_cwin4} - 12 * st.l_basebet4);
             out.stake = SpinOut::Stake::Wait;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "forms/amounts.h"
 #include "forms/convert.h"
 #include "panels/frm3hgf.h"
 #include "panels/frm5help.h"
@@ -94,7 +95,7 @@ void closeRun(CyclePlay& p) {
     p.closed = true;
     st.i_wincnt16 = 0;
     st.i_bet16 = 4;
-    st.l_culcwin16 += st.i_cwin16;
+    st.l_culcwin16 = forms::satAdd(st.l_culcwin16, st.i_cwin16);
     st.i_cwin16 = 0;
 }
 
@@ -112,7 +113,7 @@ std::optional<CyclePlay> cyclePlay(CyclePlay p, const CycleInput& in) {
     if (!unit) return std::nullopt;
 
     auto bookHit = [&] {
-        st.i_cwin16 += routines::win16(in.n, in.rowClass, st.b_cycleBet, st.i_bet16, *unit);
+        st.i_cwin16 = forms::satAdd(st.i_cwin16, routines::win16(in.n, in.rowClass, st.b_cycleBet, st.i_bet16, *unit));
         extremes(st);
     };
 
@@ -149,7 +150,7 @@ std::optional<CyclePlay> cyclePlay(CyclePlay p, const CycleInput& in) {
         else st.i_cntplay16 += 1;
         // A level the phase does not play loses nothing and stays.
         if (const Level* l = cyclePhase ? levelOf(CycleLevels, st.i_bet16) : levelOf(NormalLevels, st.i_bet16)) {
-            st.i_cwin16 -= l->lost * *unit;
+            st.i_cwin16 = forms::satAdd(st.i_cwin16, forms::satMul(-l->lost, *unit));
             st.i_bet16 = l->next;
         }
         extremes(st);

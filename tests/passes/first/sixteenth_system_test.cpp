@@ -1,6 +1,9 @@
 // 16th Cycle 1Dozen and the dozen non-appearance alarm on the HGF panel, through the entry box.
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "forms/amounts.h"
 #include "panels/frm3hgf.h"
 #include "panels/frm5help.h"
 #include "passes/first/dozen_alarm.h"
@@ -60,6 +63,25 @@ TEST_F(Cycle16, AUnitThatIsNoNumberPlaysNothing) {
     f.Text10[3].setText("x");
     feed(s, {13, 13});
     EXPECT_EQ(shown(), "0 4 0 0 0 | 0 0");
+}
+
+TEST(Cycle16Amounts, HugeTypedUnitsBookAtTheEndsOfTheRange) {
+    const std::string Min = forms::numText(forms::AmountMin), Max = forms::numText(forms::AmountMax);
+    struct C { const char* unit; std::vector<int> spins; std::string cwin; };
+    const C cases[] = {
+        {"3000000000000000000", {13}, Min},       // 5 units lost: no wrap into a gain
+        {"1000000000000000000", {13, 25}, Min},   // 5 then 9 units lost
+        {"100000000000000000", {0}, "3100000000000000000"},  // zero pays 31 units, however large
+        {"1000000000000000000", {0}, Max},
+    };
+    for (const C& c : cases) {
+        Session s{1};
+        Frm3hgf& f = s.frm3hgf();
+        f.Text10[0].click();
+        f.Text10[3].setText(c.unit);
+        for (int n : c.spins) feed(s, {n});
+        EXPECT_EQ(f.Text11[0].text(), c.cwin) << c.unit << " x" << c.spins.size();
+    }
 }
 
 TEST_F(Cycle16, TargetsCountsAndShares) {

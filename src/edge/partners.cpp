@@ -42,7 +42,7 @@ void partnerNumbers(Session& s) {
     std::optional<int64_t> sum;
     if (row13) {
         limit = forms::toDouble(f.Text1[201].text());
-        sum = bestFourHgfSum(s.st.HgfSortedItems);
+        sum = bestFourHgfSum(s.st.HgfSortedItems.items);
         // The rows count only when the list is drawn.
         if (limit && sum && *limit < static_cast<double>(*sum))
             for (int k = 1; k <= 5; ++k) rows[static_cast<size_t>(k - 1)] = historyRow(s, k);

@@ -128,7 +128,7 @@ void resetHgfStatistics(Session& s) {  // 10
         hgf.Text1[i].setText("0");
         hgf.Text2[i].setText("0");
     }
-    st.HgfListItems.assign(1, std::string());
+    st.HgfListItems = {};
     std::fill_n(st.HgfListedFlag.begin(), 37, false);
 }
 

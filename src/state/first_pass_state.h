@@ -14,6 +14,13 @@ namespace state {
 
 using forms::Var;
 
+// A list text with its split, always made together: a split is never handed on for a text other
+// than the one it came from.
+struct SplitText {
+    std::string text;
+    std::vector<std::string> items;
+};
+
 struct DozenCounts {
     Var l_ll, l_mm;
     int32_t l_hh = 0;
@@ -87,17 +94,14 @@ struct HgfState {
         for (int k = 0; k < 37; ++k) o[static_cast<size_t>(k)] = static_cast<int8_t>(k);
         return o;
     }();
-    std::vector<std::string> HgfListItems;
-    std::vector<std::string> HgfSortedItems;
-    std::vector<std::string> HgfRatioItems;
-    // The sorted, number and ratio list texts as last written, split as they were built: the
-    // next spin takes a split from here while the panel still shows that text.
-    struct WrittenList {
-        std::string text;
-        std::vector<std::string> items;
-        bool fresh = false;  // items not yet taken by the next spin's reader
-    };
-    std::array<WrittenList, 3> HgfWrittenLists;
+    // The number, sorted and ratio lists as the panel showed them when this spin's first pass
+    // loaded them, before its HGF block wrote: what the later passes read as the lists of the
+    // spin before.
+    SplitText HgfListItems;
+    SplitText HgfSortedItems;
+    SplitText HgfRatioItems;
+    // The sorted, number and ratio lists as last written, split as they were built.
+    std::array<SplitText, 3> HgfWrittenLists;
 };
 
 // "19th HGF ADV".

@@ -261,7 +261,7 @@ namespace {
             break;
         case Derived::FirstHgf:
             if (!in.green && h.row12)
-                if (auto v = firstListNumber(s.st.HgfListItems)) in.fresh = std::array<int64_t, 4>{*v, 0, 0, 0};
+                if (auto v = firstListNumber(s.st.HgfListItems.items)) in.fresh = std::array<int64_t, 4>{*v, 0, 0, 0};
             in.armReady = true;
             break;
         case Derived::Partners4:

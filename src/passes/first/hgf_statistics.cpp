@@ -173,7 +173,7 @@ namespace {
 // Writes a list text and its split: `sep` before each item, and once more at the end when
 // `closed`. This runs for three lists on every spin: the text is built on the stack and copied
 // once, and an item of the split is copied only when it differs from what that slot holds.
-void writeList(state::HgfState::WrittenList& w, std::string_view sep, std::span<const std::string* const> items,
+void writeList(state::SplitText& w, std::string_view sep, std::span<const std::string* const> items,
                bool closed) {
     constexpr size_t MaxItems = 13;
     char buf[(MaxItems + 1) * (3 + forms::NumTextMax)];
@@ -184,7 +184,6 @@ void writeList(state::HgfState::WrittenList& w, std::string_view sep, std::span<
         p += n;
     };
     w.items.resize(count + (closed ? 2 : 1));
-    w.fresh = true;
     if (!w.items.front().empty()) w.items.front().clear();
     for (size_t i = 0; i < count; ++i) {
         const std::string& item = *items[i];
@@ -368,26 +367,30 @@ void loadHgfLists(Session& s) {
     auto& st = s.st;
     if (s.frm1basic().Text1[3].text().empty()) {
         // No lists of before a Reset for the readers of this spin.
-        st.HgfListItems.clear();
-        st.HgfSortedItems.clear();
-        st.HgfRatioItems.clear();
+        for (state::SplitText* l : {&st.HgfListItems, &st.HgfSortedItems, &st.HgfRatioItems}) {
+            l->text.clear();
+            l->items.clear();
+        }
         return;
     }
     auto& f = s.frm3hgf();
-    auto load = [&](hgf::ListText which, const forms::Control& box, std::string_view sep, std::vector<std::string>& list) {
+    auto load = [&](hgf::ListText which, const forms::Control& box, state::SplitText& loaded) {
+        const std::string& text = box.text();
+        if (loaded.text == text) return;  // the HGF block wrote nothing since
         auto& written = st.HgfWrittenLists[which];
-        if (written.fresh && box.text() == written.text) {
-            // The split made when the text was written; the list it replaces is kept for the next
-            // write to overwrite in place.
-            list.swap(written.items);
-            written.fresh = false;
+        if (written.text == text) {
+            // The split made when the text was written, taken with its text; the list it replaces
+            // goes the same way, for the next write to overwrite in place.
+            loaded.text.swap(written.text);
+            loaded.items.swap(written.items);
         } else {
-            forms::splitInto(box.text(), sep, list);
+            forms::splitInto(text, hgf::ListSeparator[which], loaded.items);
+            loaded.text = text;
         }
     };
-    load(hgf::NumberList, f.Text3[4], " - ", st.HgfListItems);
-    load(hgf::SortedList, f.Text3[3], "  ", st.HgfSortedItems);
-    load(hgf::RatioList, f.Text3[7], "  ", st.HgfRatioItems);
+    load(hgf::NumberList, f.Text3[4], st.HgfListItems);
+    load(hgf::SortedList, f.Text3[3], st.HgfSortedItems);
+    load(hgf::RatioList, f.Text3[7], st.HgfRatioItems);
 }
 
 void hgfStatistics(Session& s) {

@@ -9,9 +9,11 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "forms/amounts.h"
+#include "forms/convert.h"
 #include "routines/ladders.h"
 #include "routines/schedules.h"
 #include "state/first_pass_state.h"
@@ -99,8 +101,24 @@ HgfList buildList(state::HgfState& st);
 // The three list texts, each with its split (element 0 empty): "  " before each sorted value,
 // " - " around the numbers, "  " before each number's gap ratio.
 enum ListText : size_t { SortedList, NumberList, RatioList };
-using ListTexts = std::array<state::HgfState::WrittenList, 3>;
+using ListTexts = std::array<state::SplitText, 3>;
 void listTexts(const state::HgfState& st, const HgfList& list, ListTexts& out);
+
+inline constexpr std::array<std::string_view, 3> ListSeparator = {"  ", " - ", "  "};
+
+inline const state::SplitText& loadedList(const state::HgfState& st, ListText which) {
+    return which == NumberList ? st.HgfListItems : which == SortedList ? st.HgfSortedItems : st.HgfRatioItems;
+}
+
+// The split of `text`, a list box's text as it stands: the split kept with the list last written
+// or loaded when it is that very text, else made here into `scratch`.
+inline const std::vector<std::string>& listItems(const state::HgfState& st, ListText which, const std::string& text,
+                                                 std::vector<std::string>& scratch) {
+    if (const auto& w = st.HgfWrittenLists[which]; w.text == text) return w.items;
+    if (const auto& l = loadedList(st, which); l.text == text) return l.items;
+    forms::splitInto(text, ListSeparator[which], scratch);
+    return scratch;
+}
 
 // The sub-progressions' stake schedules by their spin counter (after its increment).
 inline constexpr routines::Band Schedule1[] = {{0, 24, 1}, {25, 42, 2}, {43, 54, 3}};

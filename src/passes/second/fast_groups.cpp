@@ -170,7 +170,7 @@ void twelfthFastTail(Session& s) {
     auto& f = s.frm6fast();
     const std::string& row1 = main.Text1[1].text();
     if (!main.Text1[3].text().empty()) {
-        const auto& items = st.HgfListItems;
+        const auto& items = st.HgfListItems.items;
         if (items.size() > 12) showJoined(f.Label4[86], items[10], items[11], items[12]);
         const bool wasRunning = st.b_4;
         fast12::bookTriple(st, row1);
@@ -180,8 +180,8 @@ void twelfthFastTail(Session& s) {
         }
         // A bet starts only when none runs and the theory figures are there.
         std::vector<std::string> scratch;
-        if (!st.b_4 && st.HgfRatioItems.size() >= 11 &&
-            fast12::startTriple(st, st.HgfRatioItems, hgfNumberItems(s, scratch))) {
+        if (!st.b_4 && st.HgfRatioItems.items.size() >= 11 &&
+            fast12::startTriple(st, st.HgfRatioItems.items, hgfNumberItems(s, scratch))) {
             const auto& n = st.FastTripleNumbers;
             f.Label4[84].setForeColor(0xFF00);
             showJoined(f.Label4[84], n[0], n[1], n[2]);

@@ -11,14 +11,10 @@
 
 namespace passes {
 
-// The first pass keeps the split it wrote the list from; only when the box holds another text
-// (or that split was handed on) is the text split here, into `scratch`.
+// The first pass keeps the splits of the lists it wrote and loaded; only a text the box holds
+// besides those is split here, into `scratch`.
 inline const std::vector<std::string>& hgfNumberItems(Session& s, std::vector<std::string>& scratch) {
-    const std::string& box = s.frm3hgf().Text3[4].text();
-    const auto& written = s.st.HgfWrittenLists[hgf::NumberList];
-    if (!written.items.empty() && written.text == box) return written.items;
-    forms::splitInto(box, " - ", scratch);
-    return scratch;
+    return hgf::listItems(s.st, hgf::NumberList, s.frm3hgf().Text3[4].text(), scratch);
 }
 
 }  // namespace passes

@@ -219,18 +219,18 @@ TEST_F(HgfPanel, ProgressionShowsWOnTheSecondLosingSpin) {
 
 TEST_F(HgfPanel, ListsOfThePreviousSpinAreSplitForTheLaterPasses) {
     feed(s, {5, 7});
-    EXPECT_TRUE(s.st.HgfListItems.empty()) << "fewer than three spins";
+    EXPECT_TRUE(s.st.HgfListItems.items.empty()) << "fewer than three spins";
     s.frm2opti().Check2[static_cast<int>(settings::Switch::HgfActive)].setValue(0);
     const std::string frozen = f.Text3[4].text();
     feed(s, {11});
-    EXPECT_EQ(s.st.HgfListItems, forms::split(frozen, " - ")) << "copied with the HGF block off";
+    EXPECT_EQ(s.st.HgfListItems.items, forms::split(frozen, " - ")) << "copied with the HGF block off";
     f.Text3[4].setText(" - 7 - ");
     feed(s, {13});
-    EXPECT_EQ(s.st.HgfListItems, (std::vector<std::string>{"", "7", ""})) << "the panel's text is what counts";
+    EXPECT_EQ(s.st.HgfListItems.items, (std::vector<std::string>{"", "7", ""})) << "the panel's text is what counts";
     // A cleared history (as Reset leaves it) empties the lists until three spins are known again.
     for (int i = 1; i <= 28; ++i) s.frm1basic().Text1[i].setText("");
     feed(s, {12});
-    EXPECT_TRUE(s.st.HgfListItems.empty() && s.st.HgfSortedItems.empty() && s.st.HgfRatioItems.empty());
+    EXPECT_TRUE(s.st.HgfListItems.items.empty() && s.st.HgfSortedItems.items.empty() && s.st.HgfRatioItems.items.empty());
 }
 
 // A long random run with every switch of the panel on: what the later passes and the player
@@ -262,9 +262,9 @@ TEST_F(HgfPanel, RandomRunKeepsTheListsSound) {
         for (int m = 1; m <= 12; ++m) ASSERT_EQ(f.HgfValues(forms::toInt(items[size_t(m)]).value()).text(), sorted[size_t(m)]);
         ASSERT_EQ(f.HgfValues(forms::toInt(f.Text3[5].text()).value()).text(), sorted[13]);
         if (spin >= 3) {
-            ASSERT_EQ(st.HgfListItems, forms::split(prev[0], " - "));
-            ASSERT_EQ(st.HgfSortedItems, forms::split(prev[1], "  "));
-            ASSERT_EQ(st.HgfRatioItems, forms::split(prev[2], "  "));
+            ASSERT_EQ(st.HgfListItems.items, forms::split(prev[0], " - "));
+            ASSERT_EQ(st.HgfSortedItems.items, forms::split(prev[1], "  "));
+            ASSERT_EQ(st.HgfRatioItems.items, forms::split(prev[2], "  "));
         }
         prev = {f.Text3[4].text(), f.Text3[3].text(), f.Text3[7].text()};
         ASSERT_TRUE(forms::toInt(box4(7)).has_value());

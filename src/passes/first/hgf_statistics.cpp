@@ -77,7 +77,7 @@ const std::array<double, TabledGaps> GapRatios = [] {
 void countSpin(state::HgfState& st, int n, int32_t spins) {
     bump(st.HgfHitCount[static_cast<size_t>(n)]);
     const Hundredths perSpin(spins), perWheel(37);
-    for (int32_t& g : st.HgfGapCount) g = forms::satNarrow(int64_t{g} + 1);  // bump, as one sweep
+    for (int32_t& g : st.HgfGapCount) g += g < INT32_MAX ? 1 : 0;  // bump, as one sweep the compiler vectorises
     st.HgfGapCount[static_cast<size_t>(n)] = 0;
     for (size_t k = 0; k <= 36; ++k) {
         const int64_t gap = st.HgfGapCount[k];

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/qt_app.h"
+
 #include "aux/form1.h"
 #include "aux/form2.h"
 #include "aux/show_forms.h"
@@ -21,14 +23,6 @@ namespace {
 using forms::Point;
 using forms::RegionOp;
 
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "advisor_aux_view_tests";
-    static char* argv[] = {name, nullptr};
-    static auto* instance = QApplication::instance() ? nullptr : new QApplication(argc, argv);
-    (void)instance;
-    return *static_cast<QApplication*>(QApplication::instance());
-}
 
 std::vector<QMessageBox*> messageBoxes() {
     std::vector<QMessageBox*> boxes;

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/qt_app.h"
+
 #include <cmath>
 #include <random>
 #include <string>
@@ -21,15 +23,6 @@
 #include "support/feed.h"
 
 namespace {
-
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "advisor_contrast_tests";
-    static char* argv[] = {name, nullptr};
-    static auto* instance = QApplication::instance() ? nullptr : new QApplication(argc, argv);
-    (void)instance;
-    return *static_cast<QApplication*>(QApplication::instance());
-}
 
 double luminance(const QColor& c) {
     auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };

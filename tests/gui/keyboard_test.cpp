@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/qt_app.h"
+
 #include <functional>
 #include <map>
 #include <set>
@@ -19,15 +21,6 @@
 #include "shell/session.h"
 
 namespace {
-
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "advisor_keyboard_tests";
-    static char* argv[] = {name, nullptr};
-    static auto* instance = QApplication::instance() ? nullptr : new QApplication(argc, argv);
-    (void)instance;
-    return *static_cast<QApplication*>(QApplication::instance());
-}
 
 const char* const Panels[] = {"HGF", "FAST", "Help", "TCh", "Edge"};
 

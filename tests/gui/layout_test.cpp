@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/qt_app.h"
+
 #include <string>
 
 #include "gui/formview.h"
@@ -19,15 +21,6 @@
 #include "shell/session.h"
 
 namespace {
-
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "advisor_layout_tests";
-    static char* argv[] = {name, nullptr};
-    static auto* instance = QApplication::instance() ? nullptr : new QApplication(argc, argv);
-    (void)instance;
-    return *static_cast<QApplication*>(QApplication::instance());
-}
 
 const char* const Windows[] = {"frm1basic", "frm2opti", "frm3hgf", "frm4about",
                                "frm5help",  "frm6fast", "frm7tch", "frm8edge"};

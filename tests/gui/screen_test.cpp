@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/qt_app.h"
+
 #include <string>
 
 #include "gui/formview.h"
@@ -17,15 +19,6 @@
 #include "shell/session.h"
 
 namespace {
-
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "advisor_screen_tests";
-    static char* argv[] = {name, nullptr};
-    static auto* instance = QApplication::instance() ? nullptr : new QApplication(argc, argv);
-    (void)instance;
-    return *static_cast<QApplication*>(QApplication::instance());
-}
 
 const char* const Windows[] = {"frm2opti", "frm3hgf", "frm4about", "frm5help", "frm6fast",
                                "frm7tch",  "frm8edge", "Form1", "Form2"};

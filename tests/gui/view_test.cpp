@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/qt_app.h"
+
 #include "gui/colors.h"
 #include "gui/formview.h"
 #include "gui/view.h"
@@ -17,14 +19,6 @@
 #include "shell/session.h"
 
 namespace {
-
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "advisor_view_tests";
-    static char* argv[] = {name, nullptr};
-    static auto* instance = new QApplication(argc, argv);  // left to the process exit on purpose
-    return *instance;
-}
 
 struct ViewTest : ::testing::Test {
     ViewTest() {

@@ -7,7 +7,6 @@
 #include "forms/form.h"
 
 class QKeyEvent;
-class QRect;
 class QWidget;
 
 namespace gui {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 
 namespace forms {
@@ -21,6 +22,13 @@ constexpr int64_t satSub(int64_t a, int64_t b) {
     int64_t r = 0;
     if (__builtin_sub_overflow(a, b, &r)) return b < 0 ? AmountMax : AmountMin;
     return r;
+}
+
+// Results of several rows or accounts, added in turn.
+constexpr int64_t satSum(std::initializer_list<int64_t> amounts) {
+    int64_t sum = 0;
+    for (int64_t a : amounts) sum = satAdd(sum, a);
+    return sum;
 }
 
 // A stake times a count of numbers, a payout or a doubling.

@@ -4,6 +4,7 @@
 
 #include "forms/amounts.h"
 #include "panels/frm7tch.h"
+#include "routines/state_value.h"
 #include "shell/session.h"
 #include "tch/common.h"
 #include "tch/sleeper_rows.h"
@@ -14,12 +15,10 @@ Totals totals(const Session& s) {
     const auto& st = s.st;
     Totals t;
     // A derived row's result may sit at the end of the range.
-    for (int64_t c : {st.l_cwin220, st.l_cwin222, st.l_cwin223, st.l_cwin224, st.l_cwin225, st.l_cwin229,
-                      st.l_cwin2214, st.l_cwin2215, st.l_cwin2216, st.l_cwin2217, st.l_cwin2218})
-        t.finals = forms::satAdd(t.finals, c);
-    t.all = t.finals;
-    for (int64_t c : {st.l_cwin226, st.l_cwin227, st.l_cwin228, st.l_cwin2210, st.l_cwin2211, st.l_cwin2212})
-        t.all = forms::satAdd(t.all, c);
+    t.finals = forms::satSum({st.l_cwin220, st.l_cwin222, st.l_cwin223, st.l_cwin224, st.l_cwin225, st.l_cwin229,
+                              st.l_cwin2214, st.l_cwin2215, st.l_cwin2216, st.l_cwin2217, st.l_cwin2218});
+    t.all = forms::satSum({t.finals, st.l_cwin226, st.l_cwin227, st.l_cwin228, st.l_cwin2210, st.l_cwin2211,
+                           st.l_cwin2212});
     return t;
 }
 
@@ -27,10 +26,8 @@ void showTotalsAndRounds(Session& s, Frm7tch& w) {
     auto& st = s.st;
     const Totals t = totals(s);
     // The caption is rebuilt only when a total moved (or on the first spin, while it reads "TCh").
-    // The last total comes back as a double: AmountMax as 2^63, one past the range.
-    const double last = st.l_totcw2208.value();
-    const int64_t was = last >= 0x1p63 ? forms::AmountMax : static_cast<int64_t>(last);
-    const bool moved = st.l_totcw2208.empty() || was != t.all || st.l_totcw2218 != t.finals;
+    const bool moved =
+        st.l_totcw2208.empty() || routines::asInt(st.l_totcw2208) != t.all || st.l_totcw2218 != t.finals;
     st.l_totcw2208 = forms::Var(t.all);
     st.l_totcw2218 = t.finals;
     if (moved) {

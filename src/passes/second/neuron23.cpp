@@ -50,9 +50,8 @@ void twentyThirdNeuronNet(Session& s) {
 
     using routines::asInt;
     // The accounts are booked at stakes up to the cap: their sum is kept at the 64-bit ends.
-    int64_t total = 0;
-    for (const forms::Var* cw : {&st.i_cw3311, &st.i_cw3322, &st.i_cw3333, &st.i_cw1111, &st.i_cw2222, &st.i_cw2211})
-        total = forms::satAdd(total, asInt(*cw));
+    const int64_t total = forms::satSum({asInt(st.i_cw3311), asInt(st.i_cw3322), asInt(st.i_cw3333),
+                                         asInt(st.i_cw1111), asInt(st.i_cw2222), asInt(st.i_cw2211)});
     Neuron23Totals t{asInt(st.l_totcw23), st.l_min_totcw23, st.i_bb23, st.i_max_bb23};
     neuron23Stake(t, total, shareSetting(settings::text(s, settings::Box::BaseBetPercentFromLost)));
     st.l_totcw23 = t.total;

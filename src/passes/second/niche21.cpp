@@ -131,8 +131,7 @@ Niche21Result niche21(state::Niche21State& st, const state::WheelSectorTables& w
             mxSum += sec.mx;
         }
         st.nonapp21st = nappA;
-        st.l_totalcwin21 = forms::satAdd(forms::satAdd(st.l_cwin21st, st.l_cwin21st22),
-                                         forms::satAdd(st.l_cwin21st3, st.l_cwin21st4));
+        st.l_totalcwin21 = forms::satSum({st.l_cwin21st, st.l_cwin21st22, st.l_cwin21st3, st.l_cwin21st4});
         if (mxSum != 0) st.d_avgMx21 = static_cast<double>(mxSum) / 4.0;
     }
 

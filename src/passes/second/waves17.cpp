@@ -54,7 +54,7 @@ void seventeenthWaves(Session& s) {
     for (int k = 0; k < 4; ++k) h.Text13[k].setNumber(cwin[static_cast<size_t>(k)]);
 
     // 4. The sum and its low.
-    st.i_ccwin17 = forms::satAdd(forms::satAdd(cwin[0], cwin[1]), forms::satAdd(cwin[2], cwin[3]));
+    st.i_ccwin17 = forms::satSum({cwin[0], cwin[1], cwin[2], cwin[3]});
     h.Text13[8].setNumber(st.i_ccwin17);
     if (st.i_ccwin17 < st.i_minccwin17) st.i_minccwin17 = st.i_ccwin17;
     h.Text13[10].setNumber(st.i_minccwin17);

@@ -25,7 +25,12 @@ double roundTo(double x, int decimals);
 // Whole-number conversion of a text, halves to even; nullopt when not numeric or out of range.
 std::optional<int32_t> toIntSlow(std::string_view t);
 inline std::optional<int32_t> toInt(std::string_view t) {
-    // Spins and counts: short whole numbers, read in place.
+    // Spins and counts: short whole numbers, read in place; one and two digits most of all.
+    if (t.size() == 1 || t.size() == 2) {
+        const unsigned d0 = static_cast<unsigned char>(t[0]) - static_cast<unsigned>('0');
+        const unsigned d1 = t.size() == 2 ? static_cast<unsigned char>(t[1]) - static_cast<unsigned>('0') : 0;
+        if (d0 <= 9 && d1 <= 9) return static_cast<int32_t>(t.size() == 1 ? d0 : d0 * 10 + d1);
+    }
     if (!t.empty() && t.size() <= 9) {
         size_t i = t[0] == '-' ? 1 : 0;
         if (i < t.size()) {

@@ -47,8 +47,6 @@ int sixth(int n) {
 
 int colourClass(int n) { return isRed(n) ? 1 : isBlack(n) ? 2 : 0; }
 
-int spinOf(std::string_view text) { return forms::toInt(text).value_or(-1); }
-
 std::string_view lhm_check(Session& s, int n) {
     std::string_view c = dozenClass(n);
     if (c == "L") s.st.l_ll += 1;

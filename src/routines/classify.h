@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "forms/convert.h"
+
 class Session;
 
 namespace routines {
@@ -18,7 +20,7 @@ bool isOdd(int n);
 bool isEven(int n);
 
 // A spin given as text: its number, or -1 when the text is no number (out of range everywhere).
-int spinOf(std::string_view text);
+inline int spinOf(std::string_view text) { return forms::toInt(text).value_or(-1); }
 
 // "0", "L", "M", "H"; "" outside 0..36.
 std::string_view dozenClass(int n);

@@ -38,18 +38,6 @@ struct RowBoxes {
     }
 };
 
-// The spin a history row holds: its rows are written canonically, so one or two digits is the
-// common case.
-int rowSpin(const std::string& t) {
-    const unsigned d0 = static_cast<unsigned char>(t[0]) - '0';
-    if (d0 <= 9) {
-        if (t.size() == 1) return static_cast<int>(d0);
-        const unsigned d1 = static_cast<unsigned char>(t[1]) - '0';
-        if (t.size() == 2 && d1 <= 9) return static_cast<int>(d0 * 10 + d1);
-    }
-    return routines::spinOf(t);
-}
-
 // What the classification gives a row: its dozen text and column code. A row without a spin is
 // left as it stands and moves down as it is.
 struct RowClasses {
@@ -88,7 +76,7 @@ void classifyRows(Session& s, const RowBoxes& b, RowClasses& rc) {
         const std::string& t = b.spin[i]->text();
         SpinClass c{-1, 0};
         if (!t.empty()) {
-            const int n = rowSpin(t);
+            const int n = routines::spinOf(t);
             c = n >= 0 && n <= 36 ? SpinClasses[static_cast<size_t>(n)] : SpinClass{0, 0};
             ++perDozen[static_cast<size_t>(c.dozen)];
         }

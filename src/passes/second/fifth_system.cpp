@@ -31,9 +31,7 @@ std::optional<std::string> countedUp(std::string_view count) {
 }
 
 FifthSignal fifthSignal(std::string_view noRepeat, std::string_view repeat, std::string_view noRepeatCount) {
-    // A count of one digit, the common case, is read in place.
-    const bool digit = repeat.size() == 1 && repeat[0] >= '0' && repeat[0] <= '9';
-    const auto r = digit ? std::optional<int32_t>(repeat[0] - '0') : forms::toInt(repeat);
+    const auto r = forms::toInt(repeat);
     if (!r) return FifthSignal::None;
     if (*r == 0 && noRepeat == noRepeatCount) return FifthSignal::Green;
     return *r != 0 ? FifthSignal::Black : FifthSignal::None;

@@ -150,14 +150,8 @@ void twentyFirstNiche(Session& s) {
     if (const auto n = forms::toInt(newest); n && !newest.empty()) in.newest = *n;
     // The window boxes are typed on the panel: an optional "-" and at most nine digits.
     auto whole = [](const std::string& t) -> std::optional<int64_t> {
-        const size_t first = !t.empty() && t[0] == '-' ? 1 : 0;
-        if (t.size() == first || t.size() - first > 9) return std::nullopt;
-        int64_t v = 0;
-        for (size_t i = first; i < t.size(); ++i) {
-            if (t[i] < '0' || t[i] > '9') return std::nullopt;
-            v = v * 10 + (t[i] - '0');
-        }
-        return first ? -v : v;
+        const size_t digits = t.size() - (!t.empty() && t[0] == '-' ? 1 : 0);
+        return digits <= 9 ? forms::wholeNumberValue(t) : std::nullopt;
     };
     for (int i = 0; i < 4; ++i)
         in.windows[static_cast<size_t>(i)] = {whole(box[Boxes[i][7]].text()), whole(box[Boxes[i][8]].text())};

@@ -13,11 +13,8 @@
 
 namespace passes {
 
-// A figure read from a caption: "0" and one-digit texts read in place.
-inline int64_t shownInt(const std::string& t) {
-    if (t.size() == 1 && t[0] >= '0' && t[0] <= '9') return t[0] - '0';
-    return forms::toInt(t).value_or(0);
-}
+// A figure read from a caption; 0 for one that is no number.
+inline int64_t shownInt(const std::string& t) { return forms::toInt(t).value_or(0); }
 
 // A decimal setting converted once per distinct text; the text rarely changes between spins.
 inline std::optional<double> shareSetting(const std::string& text) {

@@ -45,6 +45,7 @@ TEST_F(Options, ProgressionListsLastOnlyUntilTheFirstKeystroke) {
 }
 
 TEST_F(Options, LoadSelectsM90AndYes) {
+    EXPECT_EQ(f.caption(), "Options QTM");
     EXPECT_EQ(settings::eighthAdvSchedule(s), settings::EighthAdv::M90);
     EXPECT_TRUE(settings::hgfDisadvEnabled(s));
     EXPECT_EQ(f.Option1[0].value() + f.Option1[2].value() + f.Option2[1].value(), 0);
@@ -134,4 +135,15 @@ TEST_F(Options, ReadersConvertTheTextLive) {
         f.Text1[0].setText(c.text);
         EXPECT_EQ(settings::historyRows(s, Box::TrendCounter), c.rows) << c.text;
     }
+}
+
+TEST_F(Options, LabelsAndTipsStandBesideTheirBoxes) {
+    EXPECT_EQ(f.labelOf(17)->caption(), "Spins no.");
+    EXPECT_EQ(f.labelOf(15)->toolTip(), "Time to new spin");
+    EXPECT_EQ(f.labelOf(16)->toolTip(), "Count of minutes before timeout for alert");
+    EXPECT_EQ(f.Text1[36].toolTip(), "25twins");
+    EXPECT_EQ(f.Text1[34].toolTip(), "1.618 from 30 profit target is 126");
+    EXPECT_EQ(f.Check2[5].caption(), "General del:");
+    EXPECT_EQ(f.Option1[2].toolTip(), "Costs for prog 141spins = 1141");
+    EXPECT_EQ(f.labelOf(5), nullptr);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "panels/frm4about.h"
 #include "panels/frm6fast.h"
 #include "settings/frm2opti.h"
 #include "shell/menus.h"
@@ -29,6 +30,8 @@ TEST_F(Menus, EveryItemOpensItsWindowAndKeepsItsContents) {
         it.menu[it.index].click();
         EXPECT_TRUE(w.visible()) << it.window;
     }
+    EXPECT_EQ(s.frm4about().Label1.caption(), "Application contains 36 betting systems for French or European roulette");
+    EXPECT_EQ(s.frm4about().caption(), "About");
 }
 
 TEST_F(Menus, ClosingAPanelHidesItWithItsContents) {
@@ -55,6 +58,7 @@ TEST_F(Menus, ClosingTheMainWindowIsEnd) {
 }
 
 TEST_F(Menus, TwoNumberProgSwitchClearsItsFiguresWhenSwitchedOff) {
+    EXPECT_EQ(f.Label9.caption(), "2NB prog");
     EXPECT_EQ(f.Label9.foreColor(), shell::SwitchOff);
     s.st.i_2nbvalue = 5;
     s.st.i_2nbcnt = 7;

@@ -19,7 +19,12 @@ TEST_F(Startup, MainWindowShowsItsStartValues) {
     EXPECT_EQ(f.Command1.caption(), "Spins: 0");
     EXPECT_EQ(f.Text5.text(), "1");
     EXPECT_EQ(f.Text7.text(), "5");
+    EXPECT_EQ(f.Command5[1].caption(), "Stop click 60");
+    EXPECT_EQ(f.Command5[0].caption(), "Start click");
+    EXPECT_FALSE(f.Command5[0].visible());
+    EXPECT_FALSE(f.Command5[1].visible());
     EXPECT_FALSE(f.Timer1.enabled());
+    EXPECT_EQ(f.Timer1.interval(), 60000);
     EXPECT_EQ(f.focus(), &f.SpinEntryBox());
     feed(s, {7});
     EXPECT_EQ(f.Command1.caption(), "Spins: 1");

@@ -375,6 +375,8 @@ public:
     virtual void closeRequested(Form& f) = 0;           // the player's close box
     // Where typing belongs while the player has not clicked into another box: the spin entry.
     virtual Control* entryBox() { return nullptr; }
+    // The entry and the spin history beside it, which other windows open clear of.
+    virtual std::vector<Control*> entryColumn() { return {}; }
 };
 
 }  // namespace forms

@@ -2,11 +2,9 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
@@ -21,28 +19,20 @@
 #include "gui/controlwidgets.h"
 #include "gui/formmenubar.h"
 #include "gui/inputfilter.h"
+#include "gui/keyboard.h"
 #include "gui/region.h"
-#include "gui/view.h"
 
 namespace gui {
 
 using forms::Kind;
 
-namespace {
-
-// What a title bar and borders take before the window system has said: the last frame seen.
-QMargins knownFrame(4, 30, 4, 4);
-
-}  // namespace
-
-FormView::FormView(forms::Form& form, forms::Host& host, View& view)
-    : form_(form), host_(host), view_(view), scroll_(new QScrollArea(this)), canvas_(new QWidget),
+FormView::FormView(forms::Form& form, forms::Host& host, Keyboard& keyboard, std::function<void()> sync)
+    : form_(form), host_(host), keyboard_(keyboard), sync_(std::move(sync)), scroll_(new QScrollArea(this)),
+      canvas_(new QWidget),
       input_(new InputFilter([this](const std::function<void()>& a) { forward(a); },
-                             [this](const std::function<void()>& a) { forwardClick(a); }, this)) {
+                             [this](forms::Control& c, QWidget* w) { keyboard_.pressed(*this, c, w); }, this)) {
     // The windows were laid out for a narrow sans serif; DejaVu, the usual default, clips labels.
     canvas_->setFont(designFont(font()));
-    // Panels open beside the entry without taking the keyboard from it.
-    setAttribute(Qt::WA_ShowWithoutActivating, !isDialog() && !view.isMain(*this));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -148,98 +138,33 @@ void FormView::apply(const forms::Control& c) {
     }
 }
 
-void FormView::applyFrame(const std::function<void(FormView&)>& beforeFirstShow) {
+bool FormView::applyFrame() {
     setWindowTitle(QString::fromStdString(form_.caption()));
     // The designed size is the client area; the menu bar sits above it. Only a new size from the
     // model resizes, so a caption change keeps the size the player chose.
     const bool newBorder = applyBorder();
     const QSize size(std::max(form_.geometry().width, 1), std::max(form_.geometry().height, 1));
-    if (size != designedSize_ || newBorder) {
+    const bool resized = size != designedSize_ || newBorder;
+    if (resized) {
         designedSize_ = size;
         canvas_->setFixedSize(size);
-        fitInto(availableArea());
     }
     QPalette p = canvas_->palette();
     p.setColor(QPalette::Window, toQColor(form_.backColor()));
     canvas_->setPalette(p);
     scroll_->viewport()->setPalette(p);
     applyRegion();
-    const bool shown = form_.loaded() && form_.visible();
-    // Placed once; afterwards the window stays where the player moved it.
-    const bool first = shown && !placed_;
-    if (first) {
-        placed_ = true;
-        if (beforeFirstShow) beforeFirstShow(*this);
-    }
-    const bool wasShown = isVisible();
-    setVisible(shown);
-    if (first) {
-        keepOnScreen();
-        // The window system adds the title bar and borders after the window appears.
-        QTimer::singleShot(300, this, [this] { keepOnScreen(); });
-    }
-    if (wasShown && !shown) view_.closed(*this);
-}
-
-QRect FormView::availableArea() const {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    return s ? s->availableGeometry() : QRect(0, 0, 1920, 1080);
+    return resized;
 }
 
 QSize FormView::wholeSize() const {
     return {designedSize_.width(), designedSize_.height() + (menuBar_ ? menuBar_->sizeHint().height() : 0)};
 }
 
-QMargins FormView::frameMargins() const {
-    if (form_.borderStyle() == 0) return {};
-    const QRect outer = frameGeometry(), inner = geometry();
-    const QMargins seen(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                        outer.bottom() - inner.bottom());
-    if (isVisible() && !seen.isNull()) {
-        knownFrame = seen;
-        return seen;
-    }
-    return knownFrame;
-}
+int FormView::scrollBarExtent() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_); }
 
-QSize FormView::frameSize() const {
-    const QMargins m = frameMargins();
-    return size().grownBy(m);
-}
-
-void FormView::fitInto(const QRect& avail) {
-    const QMargins m = frameMargins();
-    const QSize room = avail.size().shrunkBy(m).expandedTo(QSize(1, 1));
-    const QSize whole = wholeSize();
-    QSize fit = whole.boundedTo(room);
-    // A scroll bar in one direction takes room from the other: give it that room where there is some.
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
-    if (fit.height() < whole.height()) fit.setWidth(std::min(whole.width() + bar, room.width()));
-    if (fit.width() < whole.width()) fit.setHeight(std::min(whole.height() + bar, room.height()));
-    // Single and dialog borders cannot be dragged to another size.
-    if (form_.borderStyle() == 1 || form_.borderStyle() == 3) {
-        setFixedSize(fit);
-    } else {
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        resize(fit);
-    }
-}
-
-// Right after the window appears: title bar, borders and close button all on its screen.
-void FormView::keepOnScreen() {
-    if (!isVisible()) return;
-    frameMargins();  // learnt for the windows that open later
-    const QRect avail = availableArea();
-    QRect outer = frameGeometry();
-    if (outer.width() > avail.width() || outer.height() > avail.height()) {
-        fitInto(avail);
-        outer = QRect(outer.topLeft(), frameSize());
-    }
-    QPoint at = outer.topLeft();
-    at.setX(std::max(std::min(at.x(), avail.right() + 1 - outer.width()), avail.left()));
-    at.setY(std::max(std::min(at.y(), avail.bottom() + 1 - outer.height()), avail.top()));
-    if (at != outer.topLeft()) move(at);
+int FormView::menuBottom() const {
+    return menuBar_ ? menuBar_->mapToGlobal(QPoint(0, menuBar_->height())).y() : mapToGlobal(QPoint(0, 0)).y();
 }
 
 bool FormView::applyBorder() {
@@ -277,6 +202,7 @@ void FormView::showMessage(const forms::Form::Message& m) {
     }
     auto* box = new QMessageBox(icon, QString::fromStdString(m.title), QString::fromStdString(m.text), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QDialog::finished, this, [this] { keyboard_.messageClosed(*this); });
     box->setWindowModality(Qt::ApplicationModal);
     box->show();
 }
@@ -285,13 +211,6 @@ int FormView::menuWidth() const { return menuBar_ ? menuBar_->sizeHint().width()
 
 void FormView::applyDirty() {
     for (forms::Control* c : form_.takeDirty()) apply(*c);
-}
-
-// Within the window only: focus set by the model never pulls another window of ours to the front.
-void FormView::applyFocus() {
-    const forms::Control* c = form_.focus();
-    QWidget* w = c ? widget(*c) : nullptr;
-    if (w) w->setFocus(Qt::OtherFocusReason);
 }
 
 void FormView::stopTimers() {
@@ -305,44 +224,34 @@ void FormView::closeEvent(QCloseEvent* event) {
 
 void FormView::forward(const std::function<void()>& action) {
     action();
-    view_.sync();
+    sync_();
 }
 
 void FormView::forwardClick(const std::function<void()>& action) {
     forward(action);
-    view_.clicked(*this);
+    keyboard_.clicked(*this);
 }
 
+// As dialogs do: Escape closes, Enter presses the only button there is.
 void FormView::keyPressEvent(QKeyEvent* event) {
-    if (isDialog()) {
-        // As dialogs do: Escape closes, Enter presses the only button there is.
-        if (event->key() == Qt::Key_Escape) {
-            forward([this] { host_.closeRequested(form_); });
-            return;
-        }
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            forms::Control* only = nullptr;
-            int buttons = 0;
-            for (forms::Control* c : form_.controls())
-                if (c->kind() == Kind::CommandButton && c->visible() && c->enabled()) {
-                    only = c;
-                    ++buttons;
-                }
-            if (buttons == 1) {
-                forward([only] { only->click(); });
-                return;
-            }
-        }
-    } else if (!view_.isMain(*this) && (!focusWidget() || focusWidget() == this) && view_.typeIntoEntry(*event)) {
+    if (isDialog() && event->key() == Qt::Key_Escape) {
+        forward([this] { host_.closeRequested(form_); });
         return;
     }
+    if (isDialog() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        forms::Control* only = nullptr;
+        int buttons = 0;
+        for (forms::Control* c : form_.controls())
+            if (c->kind() == Kind::CommandButton && c->visible() && c->enabled()) {
+                only = c;
+                ++buttons;
+            }
+        if (buttons == 1) {
+            forward([only] { only->click(); });
+            return;
+        }
+    }
     QWidget::keyPressEvent(event);
-}
-
-bool FormView::event(QEvent* event) {
-    // A panel comes to the front holding no box: its keys go to the entry until a box is clicked.
-    if (event->type() == QEvent::WindowActivate && !isDialog() && !view_.isMain(*this)) setFocus(Qt::ActiveWindowFocusReason);
-    return QWidget::event(event);
 }
 
 }  // namespace gui

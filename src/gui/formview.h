@@ -19,36 +19,34 @@ namespace gui {
 
 class FormMenuBar;
 class InputFilter;
-class View;
+class Keyboard;
 
 class FormView : public QWidget {
 public:
-    FormView(forms::Form& form, forms::Host& host, View& view);
+    // sync brings every window up to date after a model call; keyboard hears of the clicks.
+    FormView(forms::Form& form, forms::Host& host, Keyboard& keyboard, std::function<void()> sync);
 
     forms::Form& form() const { return form_; }
     bool isDialog() const { return form_.borderStyle() == 3; }
     QWidget* widget(const forms::Control& c) const;  // nullptr for menu items and timers
 
-    // Caption, border, size, back colour, region, shown or hidden; beforeFirstShow may move the
-    // window before it is shown for the first time.
-    void applyFrame(const std::function<void(FormView&)>& beforeFirstShow = {});
+    // Caption, border, designed size, back colour and region; true when the designed size or the
+    // border changed, so that the window must be fitted to its room again.
+    bool applyFrame();
     void applyDirty();  // only the controls the model marked
-    void applyFocus();
     void stopTimers();
     int menuWidth() const;  // the menu bar's width as its items need it; 0 without one
-
-    // The screen room it opens in, and its size there: the designed size where it fits, else the
-    // room, with the contents scrolling at their designed size.
-    QRect availableArea() const;
-    void fitInto(const QRect& avail);
-    QSize frameSize() const;  // with the title bar and borders, as far as they are known yet
+    int menuBottom() const;  // in global pixels; the window's top without a menu bar
+    QSize wholeSize() const;  // the designed client area with the menu bar
+    int scrollBarExtent() const;
+    bool placed() const { return placed_; }
+    void setPlaced() { placed_ = true; }
     // A message box a handler raised, shown without waiting for it to be closed.
     void showMessage(const forms::Form::Message& m);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     void addControl(forms::Control& c);
@@ -60,13 +58,11 @@ private:
     void forwardClick(const std::function<void()>& action);
     bool applyBorder();  // true when the border changed
     void applyRegion();
-    QSize wholeSize() const;  // the designed client area with the menu bar
-    QMargins frameMargins() const;
-    void keepOnScreen();
 
     forms::Form& form_;
     forms::Host& host_;
-    View& view_;
+    Keyboard& keyboard_;
+    std::function<void()> sync_;
     QScrollArea* scroll_;
     QWidget* canvas_;
     InputFilter* input_;

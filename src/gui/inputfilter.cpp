@@ -6,8 +6,8 @@
 
 namespace gui {
 
-InputFilter::InputFilter(Forward forward, Forward click, QObject* parent)
-    : QObject(parent), forward_(std::move(forward)), click_(std::move(click)) {}
+InputFilter::InputFilter(Forward forward, Pressed pressed, QObject* parent)
+    : QObject(parent), forward_(std::move(forward)), pressed_(std::move(pressed)) {}
 
 void InputFilter::watch(QWidget* w, forms::Control& c) {
     controls_[w] = &c;
@@ -36,9 +36,8 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: return keyPress(c, watched, static_cast<const QKeyEvent&>(*event));
         case QEvent::MouseButtonPress:
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-                // A click into a box the player types in takes the keyboard there.
-                const bool acts = c.onClick && (c.kind() != forms::Kind::TextBox || c.locked());
-                (acts ? click_ : forward_)([&c] { c.click(); });
+                forward_([&c] { c.click(); });
+                pressed_(c, static_cast<QWidget*>(watched));
             }
             return false;
         case QEvent::MouseButtonDblClick:

@@ -15,9 +15,10 @@ namespace gui {
 class InputFilter : public QObject {
 public:
     using Forward = std::function<void(const std::function<void()>&)>;
-    // forward runs one model call and then brings the windows up to date; click does the same for
-    // a click on a label or a locked box that acts, which hands the keyboard back to the entry.
-    InputFilter(Forward forward, Forward click, QObject* parent);
+    using Pressed = std::function<void(forms::Control&, QWidget*)>;
+    // forward runs one model call and then brings the windows up to date; pressed hears of a left
+    // click once the model has had it, to decide where the keyboard goes.
+    InputFilter(Forward forward, Pressed pressed, QObject* parent);
 
     void watch(QWidget* w, forms::Control& c);
 
@@ -33,7 +34,7 @@ private:
     void focusIn(forms::Control& c, Qt::FocusReason reason);
 
     Forward forward_;
-    Forward click_;
+    Pressed pressed_;
     std::unordered_map<const QObject*, forms::Control*> controls_;
 };
 

@@ -1,8 +1,7 @@
 #include "gui/view.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QScreen>
+#include <QCoreApplication>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -10,7 +9,8 @@
 
 namespace gui {
 
-View::View(forms::Host& host) : host_(host) {}
+View::View(forms::Host& host)
+    : host_(host), keyboard_(host, [this](const forms::Form& f) { return window(f); }, [this] { sync(); }) {}
 
 View::~View() = default;
 
@@ -35,84 +35,57 @@ FormView* View::window(const forms::Form& f) const {
     return it == windows_.end() ? nullptr : it->second.get();
 }
 
-bool View::isMain(const FormView& w) const {
-    const std::vector<forms::Form*> forms = host_.loadedForms();
-    return !forms.empty() && forms.front() == &w.form();
-}
-
 void View::syncForm(forms::Form& f) {
     auto& w = windows_[&f];
-    if (!w) w = std::make_unique<FormView>(f, host_, *this);
+    if (!w) {
+        w = std::make_unique<FormView>(f, host_, keyboard_, [this] { sync(); });
+        keyboard_.adopt(*w);
+    }
     if (f.frameDirty()) {
         f.clearFrameDirty();
-        w->applyFrame([this](FormView& v) { place(v); });
+        applyFrame(*w);
     }
     w->applyDirty();
     for (const forms::Form::Message& m : f.takeMessages()) w->showMessage(m);
     if (f.focusDirty()) {
         f.clearFocusDirty();
-        w->applyFocus();
+        keyboard_.modelFocus(*w);
     }
 }
 
-QWidget* View::entryWidget() const {
-    forms::Control* entry = host_.entryBox();
-    FormView* home = entry ? window(entry->form()) : nullptr;
-    return home ? home->widget(*entry) : nullptr;
-}
-
-void View::clicked(FormView& w) {
-    forms::Control* entry = host_.entryBox();
-    if (!entry || w.isDialog() || !w.isVisible()) return;  // a dialog keeps the keyboard until it closes
-    entry->setFocus();
-    sync();
-    if (!isMain(w) && w.focusWidget() != &w) w.setFocus(Qt::OtherFocusReason);  // its keys go to the entry again
-}
-
-void View::closed(FormView& w) {
-    forms::Control* entry = host_.entryBox();
-    FormView* home = entry ? window(entry->form()) : nullptr;
-    if (!home || home == &w || !home->isVisible()) return;
-    // A dialog had the keyboard; a panel that had it leaves nothing behind to type into.
-    if (w.isDialog() || QApplication::activeWindow() == &w || !QApplication::activeWindow()) {
-        entry->setFocus();
-        sync();
-        home->activateWindow();
+void View::applyFrame(FormView& w) {
+    if (w.applyFrame()) placement_.refit(w);
+    const bool shown = w.form().loaded() && w.form().visible();
+    // Placed once; afterwards the window stays where the player moved it.
+    const bool first = shown && !w.placed();
+    if (first) {
+        w.setPlaced();
+        const std::vector<forms::Form*> forms = host_.loadedForms();
+        FormView* main = forms.empty() ? nullptr : window(*forms.front());
+        const bool beside = main && main != &w && main->isVisible();
+        placement_.place(w, main, beside ? clearOfEntry(*main) : 0, beside ? main->menuBottom() : 0);
     }
-}
-
-bool View::typeIntoEntry(const QKeyEvent& e) {
-    QWidget* entry = entryWidget();
-    if (!entry || !entry->isVisible() || !entry->isEnabled()) return false;
-    QKeyEvent copy(e.type(), e.key(), e.modifiers(), e.text(), e.isAutoRepeat(), static_cast<ushort>(e.count()));
-    QApplication::sendEvent(entry, &copy);
-    return true;
-}
-
-// The main window takes its screen's top left corner. The others open on its screen, to its
-// right and cascading where they fit beside its menu and entry column; a window too wide for that
-// opens at the screen's left edge, and one too tall at its top.
-void View::place(FormView& w) {
-    const std::vector<forms::Form*> forms = host_.loadedForms();
-    FormView* main = forms.empty() ? nullptr : window(*forms.front());
-    if (main && main != &w && main->screen()) w.setScreen(main->screen());
-    const QRect avail = w.availableArea();
-    w.fitInto(avail);
-    const QSize size = w.frameSize();
-    if (!main || main == &w) {
-        w.move(avail.topLeft());
-        return;
+    const bool wasShown = w.isVisible();
+    if (shown && !wasShown) keyboard_.showing(w);
+    w.setVisible(shown);
+    if (first) {
+        placement_.keepInRoom(w);
+        // The window system adds the title bar and borders after the window appears.
+        QTimer::singleShot(300, &w, [this, &w] { placement_.keepInRoom(w); });
     }
-    constexpr int Step = 28;  // a title bar's height: each window's caption stays in sight
-    const QRect home = main->frameGeometry();
-    const int strip = home.left() + std::max(main->menuWidth(), EntryStrip);
-    const int k = cascade_++ % 6;
-    const int rightmost = avail.right() + 1 - size.width();
-    int x = avail.left();
-    if (rightmost >= strip) x = std::min(std::max(home.right() + 1, strip + Step) + k * Step, rightmost);
-    int y = avail.top() + k * Step;
-    y = std::max(std::min(y, avail.bottom() + 1 - size.height()), avail.top());
-    w.move(x, y);
+    if (wasShown && !shown) keyboard_.hidden(w);
+}
+
+// The global x just right of the main window's menu items, its entry and its history column; at
+// most its right border.
+int View::clearOfEntry(const FormView& main) const {
+    int right = main.mapToGlobal(QPoint(main.menuWidth(), 0)).x();
+    for (forms::Control* c : host_.entryColumn()) {
+        const FormView* home = window(c->form());
+        const QWidget* box = home ? home->widget(*c) : nullptr;
+        if (box && box->isVisible()) right = std::max(right, box->mapToGlobal(QPoint(box->width(), 0)).x());
+    }
+    return std::min(right, main.frameGeometry().right() + 1);
 }
 
 void View::end() {

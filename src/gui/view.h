@@ -5,9 +5,8 @@
 #include <memory>
 
 #include "forms/form.h"
-
-class QKeyEvent;
-class QWidget;
+#include "gui/keyboard.h"
+#include "gui/placement.h"
 
 namespace gui {
 
@@ -25,30 +24,20 @@ public:
     void sync();
 
     FormView* window(const forms::Form& f) const;  // nullptr until the form has loaded
-    bool isMain(const FormView& w) const;
-
-    // The keyboard belongs to the spin entry: a click on a button, switch or clickable label hands
-    // it back there, and so does a dialog that closes. Typing in a panel that holds no box the
-    // player clicked into goes to the entry.
-    void clicked(FormView& w);
-    void closed(FormView& w);
-    bool typeIntoEntry(const QKeyEvent& e);
 
 private:
     void syncForm(forms::Form& f);
-    void place(FormView& w);
+    void applyFrame(FormView& w);
+    int clearOfEntry(const FormView& main) const;
     void end();
-    QWidget* entryWidget() const;
-
-    // The width a panel leaves free on the main window's left side when its menu is narrower.
-    static constexpr int EntryStrip = 240;
 
     forms::Host& host_;
+    Placement placement_;
+    Keyboard keyboard_;
     std::map<const forms::Form*, std::unique_ptr<FormView>> windows_;
     bool syncing_ = false;
     bool again_ = false;
     bool ended_ = false;
-    int cascade_ = 0;
 };
 
 }  // namespace gui

@@ -122,6 +122,14 @@ void Session::closeRequested(forms::Form& f) {
 
 forms::Control* Session::entryBox() { return &frm1basic().SpinEntryBox(); }
 
+std::vector<forms::Control*> Session::entryColumn() {
+    Frm1basic& f = frm1basic();
+    std::vector<forms::Control*> column = {&f.Command1};
+    for (forms::ControlArray* rows : {&f.Text1, &f.Text2, &f.Label5})
+        rows->forEach([&column](forms::Control& c) { column.push_back(&c); });
+    return column;
+}
+
 void Session::end(const std::vector<std::string>& unloadOrder) {
     // The windows stay in memory until the session goes; the view closes them and quits.
     for (const auto& name : unloadOrder) {

@@ -69,6 +69,7 @@ public:
     bool ended() const override { return ended_; }
     void closeRequested(forms::Form& f) override;
     forms::Control* entryBox() override;
+    std::vector<forms::Control*> entryColumn() override;
 
     // Unloads every window in the given order; the program ends with it.
     void end(const std::vector<std::string>& unloadOrder);

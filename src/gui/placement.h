@@ -1,0 +1,40 @@
+// Where windows open and how large. Each window fits the room it opens in; what does not fit
+// scrolls at its designed size.
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+
+#include <unordered_map>
+
+namespace gui {
+
+class FormView;
+
+class Placement {
+public:
+    // Panels narrower than this beside the entry column would show too little: they open at the
+    // screen's left edge instead.
+    static constexpr int MinRoom = 320;
+
+    // Before the window is shown for the first time. The main window takes its screen's top left
+    // corner; the others open on its screen, right of clear (the global right edge of what must
+    // stay in sight: the menu and the entry column) and below its menu, sized to the room there.
+    void place(FormView& w, const FormView* main, int clear, int menuBottom);
+    // Sizes the window to its room again, as after a new designed size or border.
+    void refit(FormView& w);
+    // Once the window system has framed the window: title bar and close button inside its room.
+    void keepInRoom(FormView& w);
+
+private:
+    void fit(FormView& w, const QRect& room);
+    QRect roomOf(const FormView& w) const;
+    QMargins frame(const FormView& w);  // learnt from the first framed window shown
+    QSize frameSize(FormView& w);
+
+    QMargins frame_{4, 30, 4, 4};  // a title bar and borders until the window system says
+    int cascade_ = 0;
+    std::unordered_map<const FormView*, QRect> rooms_;
+};
+
+}  // namespace gui

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@
 namespace {
 
 const char* const Panels[] = {"HGF", "FAST", "Help", "TCh", "Edge"};
+const char* const PanelForms[] = {"frm3hgf", "frm6fast", "frm5help", "frm7tch", "frm8edge"};
 
 struct Keyboard : ::testing::Test {
     Keyboard() {
@@ -171,4 +173,148 @@ TEST_F(Keyboard, DialogsTakeTheKeyboardAndGiveItBackWhenClosed) {
         EXPECT_FALSE(w->isVisible()) << c.menu;
         typeSpin(std::string("after closing ") + c.menu, spin[k++]);
     }
+}
+
+namespace {
+
+// The first of a kind a player clicks in a panel: a button, a switch or clickable label, a locked box.
+forms::Control* firstOf(forms::Form& f, int kind) {
+    for (forms::Control* c : clickables(f)) {
+        const bool button = c->kind() == forms::Kind::CommandButton;
+        const bool locked = c->kind() == forms::Kind::TextBox;
+        if ((kind == 0 && button) || (kind == 2 && locked) || (kind == 1 && !button && !locked)) return c;
+    }
+    return nullptr;
+}
+
+forms::Control* firstTypedBox(forms::Form& f) {
+    for (forms::Control* c : f.controls())
+        if (c->kind() == forms::Kind::TextBox && !c->locked() && c->visible() && c->enabled()) return c;
+    return nullptr;
+}
+
+}  // namespace
+
+// Every way into each panel, then each key: while no panel box was clicked, every number typed is
+// a spin and no panel box changes; a box the player clicked keeps the keyboard.
+TEST_F(Keyboard, EveryWayIntoAPanelLeavesTheSpinsWithTheEntryUnlessABoxWasClicked) {
+    enum Way { Opened, Button, Switch, LockedBox, BoxThenActivated, MessageClosed };
+    const char* const wayNames[] = {"opened from the menu", "a click on a button", "a click on a switch or label",
+                                    "a click on a locked box", "a box clicked, then the window activated",
+                                    "a message box closed"};
+    enum Key { Number, TabNumber, BacktabNumber, Backspace };
+    const char* const keyNames[] = {"a number", "Tab, a number", "Shift+Tab, a number", "Backspace, a number"};
+    const char* spin[] = {"7", "12", "0", "33", "5", "19", "24", "36", "1", "28"};
+    size_t k = 0;
+
+    for (size_t p = 0; p < std::size(Panels); ++p) {
+        forms::Form& panel = session.form(PanelForms[p]);
+        for (int way = Opened; way <= MessageClosed; ++way) {
+            const std::string where = std::string(Panels[p]) + ", after " + wayNames[way];
+            if (way == Opened) {
+                pickFromMenu(Panels[p]);
+                // As a window manager keeps it: the panel opened without taking the keyboard.
+                main()->activateWindow();
+                settle();
+            }
+            gui::FormView* w = view.window(panel);
+            ASSERT_TRUE(w && w->isVisible()) << where;
+            QWidget* box = nullptr;
+            if (way >= Button && way <= LockedBox) {
+                forms::Control* c = firstOf(panel, way - Button);
+                if (!c) continue;  // no such control in this panel
+                click(w->widget(*c));
+            } else if (way == BoxThenActivated) {
+                // The click reaches the box before the window system activates the window.
+                main()->activateWindow();
+                settle();
+                forms::Control* c = firstTypedBox(panel);
+                ASSERT_NE(c, nullptr) << where;
+                box = w->widget(*c);
+                QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+                w->activateWindow();
+                settle();
+            } else if (way == MessageClosed) {
+                click(w);
+                panel.messageBox("A message", "Advisor", 64);
+                view.sync();
+                settle();
+                auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_NE(message, nullptr) << where;
+                QTest::keyClick(message, Qt::Key_Return);
+                settle();
+                ASSERT_EQ(QApplication::activeModalWidget(), nullptr) << where;
+            }
+
+            for (int key = Number; key <= Backspace; ++key) {
+                const std::string how = where + ", " + keyNames[key];
+                if (box) {
+                    // The player's box: its own keys, and Tab walks the window's boxes.
+                    ASSERT_EQ(QApplication::focusWidget(), box) << how;
+                    const std::string entry = session.frm1basic().SpinEntryBox().text();
+                    auto* edit = qobject_cast<QLineEdit*>(box);
+                    const QString before = edit->text();
+                    QTest::keyClick(keyboard(), Qt::Key_End);
+                    if (key == Number) {
+                        QTest::keyClick(keyboard(), Qt::Key_4);
+                        EXPECT_EQ(edit->text(), before + "4") << how;
+                    } else if (key == Backspace) {
+                        QTest::keyClick(keyboard(), Qt::Key_Backspace);
+                        EXPECT_EQ(edit->text(), before.chopped(std::min<qsizetype>(before.size(), 1))) << how;
+                    } else {
+                        QTest::keyClick(keyboard(), Qt::Key_Tab, key == TabNumber ? Qt::NoModifier : Qt::ShiftModifier);
+                        QWidget* now = QApplication::focusWidget();
+                        EXPECT_TRUE(now && now != box && now->window() == w && qobject_cast<QLineEdit*>(now)) << how;
+                        // And back to the box the player chose.
+                        QTest::keyClick(keyboard(), Qt::Key_Tab, key == TabNumber ? Qt::ShiftModifier : Qt::NoModifier);
+                    }
+                    EXPECT_EQ(session.frm1basic().SpinEntryBox().text(), entry) << how;
+                    continue;
+                }
+                if (key == TabNumber) QTest::keyClick(keyboard(), Qt::Key_Tab);
+                if (key == BacktabNumber) QTest::keyClick(keyboard(), Qt::Key_Backtab, Qt::ShiftModifier);
+                if (key == Backspace) {
+                    QTest::keyClicks(keyboard(), "3");
+                    QTest::keyClick(keyboard(), Qt::Key_Backspace);
+                    EXPECT_EQ(session.frm1basic().SpinEntryBox().text(), "") << how;
+                }
+                typeSpin(how, spin[k++ % std::size(spin)]);
+            }
+            if (box) {  // a button or a switch hands the keyboard back
+                forms::Control* back = firstOf(panel, 0) ? firstOf(panel, 0) : firstOf(panel, 1);
+                ASSERT_NE(back, nullptr) << where;
+                click(w->widget(*back));
+            }
+        }
+    }
+}
+
+// The player's box keeps the keyboard only until it goes back to the spins: the main window
+// brought to the front, or the panel closed. Coming to the front again, the panel holds it.
+TEST_F(Keyboard, ABoxChoiceEndsWhenTheKeyboardGoesBackToTheSpins) {
+    pickFromMenu("Edge");
+    forms::Form& edge = session.form("frm8edge");
+    gui::FormView* w = view.window(edge);
+    forms::Control* box = firstTypedBox(edge);
+    ASSERT_TRUE(w && box);
+    click(w->widget(*box));
+    QTest::keyClick(keyboard(), Qt::Key_End);
+    QTest::keyClick(keyboard(), Qt::Key_5);
+    const std::string typed = box->text();
+    EXPECT_EQ(typed.back(), '5');
+
+    main()->activateWindow();
+    settle();
+    typeSpin("after the main window came to the front", "21");
+    w->activateWindow();
+    settle();
+    typeSpin("after the panel came to the front again", "22");
+    EXPECT_EQ(box->text(), typed);
+
+    click(w->widget(*box));
+    w->close();
+    settle();
+    EXPECT_FALSE(w->isVisible());
+    typeSpin("after the panel closed", "23");
+    EXPECT_EQ(box->text(), typed);
 }

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "gui/colors.h"
+#include "gui/keyboard.h"
 #include "gui/modelswitch.h"
 #include "gui/paintedcontrol.h"
 
@@ -77,8 +78,7 @@ bool showsOn(const forms::Control& c) {
 
 void applyTextBox(const forms::Control& c, QLineEdit* e) {
     e->setReadOnly(c.locked());
-    // The keyboard stays where the player types: a box the system writes takes no focus.
-    e->setFocusPolicy(c.locked() ? Qt::NoFocus : Qt::StrongFocus);
+    e->setFocusPolicy(Keyboard::focusPolicy(c));
     e->setFrame(c.borderStyle() != 0);
     e->setAlignment(horizontal(c.alignment()) | Qt::AlignVCenter);
     const QString text = QString::fromStdString(c.text());
@@ -158,8 +158,7 @@ QFont designFont(const QFont& base) {
 QWidget* createControlWidget(const forms::Control& c, QWidget* canvas) {
     QWidget* w = newControlWidget(c, canvas);
     if (!w) return nullptr;
-    // Clicks on switches, buttons and marks leave the keyboard in the box the player types into.
-    if (qobject_cast<QAbstractButton*>(w)) w->setFocusPolicy(Qt::NoFocus);
+    if (qobject_cast<QAbstractButton*>(w)) w->setFocusPolicy(Keyboard::focusPolicy(c));
     if (c.onClick && (c.kind() == Kind::Label || (c.kind() == Kind::TextBox && c.locked())))
         w->setCursor(Qt::PointingHandCursor);
     return w;

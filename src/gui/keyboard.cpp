@@ -15,6 +15,10 @@ FormView* Keyboard::home() const {
     return entry ? window_(entry->form()) : nullptr;
 }
 
+Qt::FocusPolicy Keyboard::focusPolicy(const forms::Control& c) {
+    return c.kind() == forms::Kind::TextBox && !c.locked() ? Qt::StrongFocus : Qt::NoFocus;
+}
+
 bool Keyboard::isPanel(const FormView& w) const {
     forms::Control* entry = host_.entryBox();
     return !w.isDialog() && entry && &entry->form() != &w.form();

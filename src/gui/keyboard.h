@@ -33,6 +33,10 @@ public:
     void messageClosed(FormView& owner);
     void modelFocus(FormView& w);  // the model moved the focus in w
 
+    // Only a box the player types into ever takes the keyboard; buttons, switches and the boxes
+    // the system writes never do, so a click on them leaves it where it was.
+    static Qt::FocusPolicy focusPolicy(const forms::Control& c);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -35,9 +35,11 @@ void Keyboard::adopt(FormView& w) {
 void Keyboard::showing(FormView& w) { w.setAttribute(Qt::WA_ShowWithoutActivating, isPanel(w)); }
 
 bool Keyboard::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::WindowActivate) return false;
     auto* w = dynamic_cast<FormView*>(watched);
-    if (!w) return event->type() == QEvent::KeyPress && isTab(static_cast<const QKeyEvent&>(*event));  // the entry's
-    if (event->type() == QEvent::WindowActivate) {
+    if (!w) return type == QEvent::KeyPress && isTab(static_cast<const QKeyEvent&>(*event));  // the entry's
+    if (type == QEvent::WindowActivate) {
         // Qt gives the keyboard to the window's focus widget next, or to its first box when it has
         // none: a panel keeps the box the player clicked into and otherwise holds the keyboard itself.
         if (w == home()) {
@@ -46,14 +48,14 @@ bool Keyboard::eventFilter(QObject* watched, QEvent* event) {
             QWidget* keep = chosen_ && chosen_->window() == w ? chosen_.data() : w;
             keep->setFocus(Qt::ActiveWindowFocusReason);
         }
-    } else if (event->type() == QEvent::KeyPress && isPanel(*w)) {
-        // Keys a box ignored pass up to the window too: those are not the panel's to route.
-        const QWidget* focus = QApplication::focusWidget();
-        if (focus && focus != w) return false;
-        panelKey(static_cast<const QKeyEvent&>(*event));
-        return true;
+        return false;
     }
-    return false;
+    if (!isPanel(*w)) return false;
+    // Keys a box ignored pass up to the window too: those are not the panel's to route.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus && focus != w) return false;
+    panelKey(static_cast<const QKeyEvent&>(*event));
+    return true;
 }
 
 // Tab and Shift+Tab would take the keyboard from the spins into a box where the next spin would be

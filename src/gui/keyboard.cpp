@@ -94,12 +94,17 @@ void Keyboard::pressed(FormView& w, forms::Control& c, QWidget* widget) {
 
 void Keyboard::clicked(FormView& w) { handBack(w); }
 
+// The keyboard goes back to the spins: whatever box the player chose gives it up.
+void Keyboard::toEntry(forms::Control& entry) {
+    chosen_ = nullptr;
+    entry.setFocus();
+    sync_();
+}
+
 void Keyboard::handBack(FormView& w) {
     forms::Control* entry = host_.entryBox();
     if (!entry || w.isDialog() || !w.isVisible()) return;  // a dialog keeps the keyboard until it closes
-    chosen_ = nullptr;
-    entry->setFocus();
-    sync_();
+    toEntry(*entry);
     if (isPanel(w) && w.focusWidget() != &w) w.setFocus(Qt::OtherFocusReason);  // its keys go to the entry again
 }
 
@@ -128,9 +133,7 @@ void Keyboard::hidden(FormView& w) {
     if (!entry || !h || h == &w || !h->isVisible()) return;
     // A dialog had the keyboard; a panel that had it leaves nothing behind to type into.
     if (w.isDialog() || QApplication::activeWindow() == &w || !QApplication::activeWindow()) {
-        chosen_ = nullptr;
-        entry->setFocus();
-        sync_();
+        toEntry(*entry);
         h->activateWindow();
     }
 }
@@ -140,10 +143,7 @@ void Keyboard::messageClosed(FormView& owner) {
     FormView* to = owner.isVisible() ? &owner : home();
     if (!to) return;
     forms::Control* entry = host_.entryBox();
-    if (entry && !to->isDialog()) {
-        entry->setFocus();
-        sync_();
-    }
+    if (entry && !to->isDialog()) toEntry(*entry);
     to->activateWindow();
     if (isPanel(*to)) to->setFocus(Qt::OtherFocusReason);
 }

@@ -44,6 +44,7 @@ private:
     FormView* home() const;  // the entry's window
     bool isPanel(const FormView& w) const;
     void handBack(FormView& w);
+    void toEntry(forms::Control& entry);
     void panelKey(const QKeyEvent& e);
     static bool isTab(const QKeyEvent& e);
     void focusChanged(QWidget* old, QWidget* now);

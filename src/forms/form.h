@@ -272,7 +272,13 @@ public:
     void setGeometry(Geometry g);
     bool visible() const { return visible_; }
     void setVisible(bool v);
-    void show() { setVisible(true); }
+    // Shows the window and brings it up again in front of the others, shown already or not.
+    void show() {
+        setVisible(true);
+        raise_ = true;
+        frameDirty_ = true;
+    }
+    bool takeRaise() { return std::exchange(raise_, false); }
     void hide() { setVisible(false); }
     bool loaded() const { return loaded_; }
     void setLoaded(bool v) { loaded_ = v; frameDirty_ = true; }
@@ -329,6 +335,7 @@ private:
     Geometry geo_{0, 0, 800, 600};
     bool visible_ = false;
     bool loaded_ = false;
+    bool raise_ = false;
     int borderStyle_ = 2;
     std::optional<std::vector<RegionOp>> region_;
     std::vector<Message> messages_;

@@ -76,7 +76,7 @@ bool showsOn(const forms::Control& c) {
     return false;
 }
 
-void applyTextBox(const forms::Control& c, QLineEdit* e) {
+bool applyTextBox(const forms::Control& c, QLineEdit* e) {
     e->setReadOnly(c.locked());
     e->setFocusPolicy(Keyboard::focusPolicy(c));
     e->setFrame(c.borderStyle() != 0);
@@ -86,7 +86,9 @@ void applyTextBox(const forms::Control& c, QLineEdit* e) {
         e->setText(text);  // setText does not raise textEdited
         // A figure longer than its box reads from its start; where the player types, the cursor stays at the end.
         if (c.locked()) e->setCursorPosition(0);
+        return true;
     }
+    return false;
 }
 
 void applyLabel(const forms::Control& c, QLabel* l) {
@@ -164,7 +166,7 @@ QWidget* createControlWidget(const forms::Control& c, QWidget* canvas) {
     return w;
 }
 
-void applyControl(const forms::Control& c, QWidget* w) {
+bool applyControl(const forms::Control& c, QWidget* w) {
     w->setGeometry(controlRect(c));
     w->setVisible(c.visible());
     w->setEnabled(c.enabled());
@@ -172,13 +174,14 @@ void applyControl(const forms::Control& c, QWidget* w) {
     applyFont(c, w);
     applyColors(c, w);
     if (auto* e = qobject_cast<QLineEdit*>(w))
-        applyTextBox(c, e);
-    else if (auto* l = qobject_cast<QLabel*>(w))
+        return applyTextBox(c, e);
+    if (auto* l = qobject_cast<QLabel*>(w))
         applyLabel(c, l);
     else if (auto* b = qobject_cast<QAbstractButton*>(w))
         applyButton(c, b);
     else
         w->update();
+    return false;
 }
 
 }  // namespace gui

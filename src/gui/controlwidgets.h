@@ -20,7 +20,7 @@ QFont designFont(const QFont& base);
 QWidget* createControlWidget(const forms::Control& c, QWidget* canvas);
 
 // Copies every shown property of the control onto its widget. A text box keeps its text (and
-// cursor) when the model holds what it already shows.
-void applyControl(const forms::Control& c, QWidget* w);
+// cursor) when the model holds what it already shows; true when the model's text replaced it.
+bool applyControl(const forms::Control& c, QWidget* w);
 
 }  // namespace gui

@@ -30,7 +30,8 @@ FormView::FormView(forms::Form& form, forms::Host& host, Keyboard& keyboard, std
     : form_(form), host_(host), keyboard_(keyboard), sync_(std::move(sync)), scroll_(new QScrollArea(this)),
       canvas_(new QWidget),
       input_(new InputFilter([this](const std::function<void()>& a) { forward(a); },
-                             [this](forms::Control& c, QWidget* w) { keyboard_.pressed(*this, c, w); }, this)) {
+                             [this](forms::Control& c, QWidget* w) { keyboard_.pressed(*this, c, w); },
+                             [this](const QWidget* w, int key) { keyboard_.typed(w, key); }, this)) {
     // The windows were laid out for a narrow sans serif; DejaVu, the usual default, clips labels.
     canvas_->setFont(designFont(font()));
 
@@ -53,7 +54,7 @@ FormView::FormView(forms::Form& form, forms::Host& host, Keyboard& keyboard, std
             addControl(*c);
     }
     if (!menuItems.empty()) {
-        menuBar_ = new FormMenuBar(menuItems, [this](forms::Control& c) { forward([&c] { c.click(); }); }, this);
+        menuBar_ = new FormMenuBar(menuItems, [this](forms::Control& c) { forwardClick(c); }, this);
         layout->setMenuBar(menuBar_);
     }
     // Frames, shapes and lines lie beneath the other controls, the first made lowest.
@@ -74,7 +75,7 @@ void FormView::orderTabStops() {
     for (forms::Control* c : form_.controls())
         if (c->kind() == Kind::Frame) frames.push_back(c);
     for (forms::Control* c : form_.controls()) {
-        if (c->kind() != Kind::TextBox || c->locked()) continue;
+        if (!Keyboard::takesTyping(*c)) continue;
         const forms::Geometry& g = c->geometry();
         // The column of the frame the box lies in, else of a frame above or below it.
         int column = g.left;
@@ -97,6 +98,13 @@ QWidget* FormView::widget(const forms::Control& c) const {
     return it == widgets_.end() ? nullptr : it->second;
 }
 
+forms::Control* FormView::control(const QWidget* w) const {
+    auto it = controls_.find(w);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+void FormView::bringIntoSight(QWidget& child) { scroll_->ensureWidgetVisible(&child); }
+
 void FormView::addControl(forms::Control& c) {
     if (c.kind() == Kind::Timer) {
         addTimer(c);
@@ -105,12 +113,13 @@ void FormView::addControl(forms::Control& c) {
     QWidget* w = createControlWidget(c, canvas_);
     if (!w) return;
     widgets_[&c] = w;
+    controls_[w] = &c;
     if (auto* edit = qobject_cast<QLineEdit*>(w))
         connect(edit, &QLineEdit::textEdited, this,
                 [this, &c](const QString& text) { forward([&c, &text] { c.edit(text.toStdString()); }); });
     if (qobject_cast<QAbstractButton*>(w))
         connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
-                [this, &c] { forwardClick([&c] { c.click(); }); });
+                [this, &c] { forwardClick(c); });
     else
         input_->watch(w, c);  // text boxes, labels, frames
     applyControl(c, w);
@@ -125,7 +134,7 @@ void FormView::addTimer(forms::Control& c) {
 
 void FormView::apply(const forms::Control& c) {
     if (QWidget* w = widget(c)) {
-        applyControl(c, w);
+        if (applyControl(c, w)) keyboard_.written(w);
     } else if (auto t = timers_.find(&c); t != timers_.end()) {
         if (t->second->interval() != c.interval()) t->second->setInterval(std::max(c.interval(), 0));
         if (c.enabled() && c.interval() > 0) {
@@ -227,9 +236,9 @@ void FormView::forward(const std::function<void()>& action) {
     sync_();
 }
 
-void FormView::forwardClick(const std::function<void()>& action) {
-    forward(action);
-    keyboard_.clicked(*this);
+void FormView::forwardClick(forms::Control& c) {
+    forward([&c] { c.click(); });
+    keyboard_.clicked(*this, c);
 }
 
 // As dialogs do: Escape closes, Enter presses the only button there is.

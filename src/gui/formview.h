@@ -29,6 +29,8 @@ public:
     forms::Form& form() const { return form_; }
     bool isDialog() const { return form_.borderStyle() == 3; }
     QWidget* widget(const forms::Control& c) const;  // nullptr for menu items and timers
+    forms::Control* control(const QWidget* w) const;  // nullptr for what no control drew
+    void bringIntoSight(QWidget& child);  // scrolls the window's contents so that child shows
 
     // Caption, border, designed size, back colour and region; true when the designed size or the
     // border changed, so that the window must be fitted to its room again.
@@ -55,7 +57,7 @@ private:
     void addTimer(forms::Control& c);
     void apply(const forms::Control& c);
     void forward(const std::function<void()>& action);
-    void forwardClick(const std::function<void()>& action);
+    void forwardClick(forms::Control& c);
     bool applyBorder();  // true when the border changed
     void applyRegion();
 
@@ -72,6 +74,7 @@ private:
     int borderStyle_ = -1;
     std::optional<std::vector<forms::RegionOp>> region_;
     std::unordered_map<const forms::Control*, QWidget*> widgets_;
+    std::unordered_map<const QWidget*, forms::Control*> controls_;
     std::unordered_map<const forms::Control*, QTimer*> timers_;
 };
 

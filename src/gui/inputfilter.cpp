@@ -6,8 +6,8 @@
 
 namespace gui {
 
-InputFilter::InputFilter(Forward forward, Pressed pressed, QObject* parent)
-    : QObject(parent), forward_(std::move(forward)), pressed_(std::move(pressed)) {}
+InputFilter::InputFilter(Forward forward, Pressed pressed, Typed typed, QObject* parent)
+    : QObject(parent), forward_(std::move(forward)), pressed_(std::move(pressed)), typed_(std::move(typed)) {}
 
 void InputFilter::watch(QWidget* w, forms::Control& c) {
     controls_[w] = &c;
@@ -54,6 +54,7 @@ bool InputFilter::keyPress(forms::Control& c, QObject* widget, const QKeyEvent& 
     if (original < 0) return false;
     int key = original;
     forward_([&c, &key] { c.keyPress(key); });
+    typed_(static_cast<QWidget*>(widget), original);
     if (key == original) return false;
     auto* edit = qobject_cast<QLineEdit*>(widget);
     if (key >= 32 && key < 256 && edit && !edit->isReadOnly()) edit->insert(QString(QChar(key)));

@@ -16,9 +16,10 @@ class InputFilter : public QObject {
 public:
     using Forward = std::function<void(const std::function<void()>&)>;
     using Pressed = std::function<void(forms::Control&, QWidget*)>;
+    using Typed = std::function<void(const QWidget*, int)>;
     // forward runs one model call and then brings the windows up to date; pressed hears of a left
-    // click once the model has had it, to decide where the keyboard goes.
-    InputFilter(Forward forward, Pressed pressed, QObject* parent);
+    // click and typed of a key press once the model has had it, to decide what the keyboard does.
+    InputFilter(Forward forward, Pressed pressed, Typed typed, QObject* parent);
 
     void watch(QWidget* w, forms::Control& c);
 
@@ -35,6 +36,7 @@ private:
 
     Forward forward_;
     Pressed pressed_;
+    Typed typed_;
     std::unordered_map<const QObject*, forms::Control*> controls_;
 };
 

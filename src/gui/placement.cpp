@@ -60,14 +60,20 @@ void Placement::fit(FormView& w, const QRect& room) {
 
 void Placement::refit(FormView& w) { fit(w, roomOf(w)); }
 
-void Placement::place(FormView& w, const FormView* main, int clear, int menuBottom) {
+void Placement::place(FormView& w, const FormView* main, Column keep) {
     if (main && main != &w && main->screen()) w.setScreen(main->screen());
     const QRect avail = screenArea(w);
     QRect room = avail;
+    bool leftOfColumn = false;
     if (main && main != &w) {
         // Beside the entry column and below the menu, so that typing goes on in sight.
-        if (avail.right() + 1 - clear >= MinRoom) room.setLeft(clear);
-        if (avail.bottom() + 1 - menuBottom >= MinRoom) room.setTop(menuBottom);
+        if (avail.right() + 1 - keep.right >= MinRoom) {
+            room.setLeft(keep.right);
+        } else if (keep.left - avail.left() >= MinRoom) {
+            room.setRight(keep.left - 1);
+            leftOfColumn = true;
+        }
+        if (avail.bottom() + 1 - keep.menuBottom >= MinRoom) room.setTop(keep.menuBottom);
     }
     rooms_[&w] = room;
     fit(w, room);
@@ -75,12 +81,14 @@ void Placement::place(FormView& w, const FormView* main, int clear, int menuBott
         w.move(room.topLeft());
         return;
     }
-    // Cascading, each caption in sight; as far right as the main window reaches, to hide less of it.
+    // Cascading, each caption in sight; right of the column as far right as the main window
+    // reaches, to hide less of it; left of it, against it.
     constexpr int Step = 28;
     const int k = cascade_++ % 6;
     const QSize size = frameSize(w);
-    const QPoint want(std::max(main->frameGeometry().right() + 1, room.left()) + k * Step, room.top() + k * Step);
-    w.move(inside(QRect(want, size), room));
+    const int x = leftOfColumn ? room.right() + 1 - size.width() - k * Step
+                               : std::max(main->frameGeometry().right() + 1, room.left()) + k * Step;
+    w.move(inside(QRect(QPoint(x, room.top() + k * Step), size), room));
 }
 
 void Placement::keepInRoom(FormView& w) {

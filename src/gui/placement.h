@@ -17,10 +17,16 @@ public:
     // screen's left edge instead.
     static constexpr int MinRoom = 320;
 
+    // What of the main window must stay in sight, in global pixels: its menu and entry column
+    // span left to right (exclusive), its menu bar ends at menuBottom.
+    struct Column {
+        int left = 0, right = 0, menuBottom = 0;
+    };
+
     // Before the window is shown for the first time. The main window takes its screen's top left
-    // corner; the others open on its screen, right of clear (the global right edge of what must
-    // stay in sight: the menu and the entry column) and below its menu, sized to the room there.
-    void place(FormView& w, const FormView* main, int clear, int menuBottom);
+    // corner; the others open on its screen beside the column, on its right where that room is
+    // wide enough, else on its left, and below its menu, sized to the room there.
+    void place(FormView& w, const FormView* main, Column keep);
     // Sizes the window to its room again, as after a new designed size or border.
     void refit(FormView& w);
     // Once the window system has framed the window: title bar and close button inside its room.

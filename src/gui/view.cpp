@@ -63,11 +63,13 @@ void View::applyFrame(FormView& w) {
         const std::vector<forms::Form*> forms = host_.loadedForms();
         FormView* main = forms.empty() ? nullptr : window(*forms.front());
         const bool beside = main && main != &w && main->isVisible();
-        placement_.place(w, main, beside ? clearOfEntry(*main) : 0, beside ? main->menuBottom() : 0);
+        placement_.place(w, main, beside ? column(*main) : Placement::Column{});
     }
     const bool wasShown = w.isVisible();
     if (shown && !wasShown) keyboard_.showing(w);
     w.setVisible(shown);
+    // Shown again from the menu: in front of the others, the keyboard left where it is.
+    if (w.form().takeRaise() && shown && wasShown) w.raise();
     if (first) {
         placement_.keepInRoom(w);
         // The window system adds the title bar and borders after the window appears.
@@ -76,16 +78,17 @@ void View::applyFrame(FormView& w) {
     if (wasShown && !shown) keyboard_.hidden(w);
 }
 
-// The global x just right of the main window's menu items, its entry and its history column; at
-// most its right border.
-int View::clearOfEntry(const FormView& main) const {
+// The main window's menu and its entry column, in global pixels: from the window's left edge to
+// just right of its menu items, its entry and its history, and at most to its right border.
+Placement::Column View::column(const FormView& main) const {
+    const QRect frame = main.frameGeometry();
     int right = main.mapToGlobal(QPoint(main.menuWidth(), 0)).x();
     for (forms::Control* c : host_.entryColumn()) {
         const FormView* home = window(c->form());
         const QWidget* box = home ? home->widget(*c) : nullptr;
         if (box && box->isVisible()) right = std::max(right, box->mapToGlobal(QPoint(box->width(), 0)).x());
     }
-    return std::min(right, main.frameGeometry().right() + 1);
+    return {frame.left(), std::min(right, frame.right() + 1), main.menuBottom()};
 }
 
 void View::end() {

@@ -28,7 +28,7 @@ public:
 private:
     void syncForm(forms::Form& f);
     void applyFrame(FormView& w);
-    int clearOfEntry(const FormView& main) const;
+    Placement::Column column(const FormView& main) const;
     void end();
 
     forms::Host& host_;

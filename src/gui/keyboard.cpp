@@ -1,5 +1,6 @@
 #include "gui/keyboard.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -135,8 +136,9 @@ void Keyboard::mouse(QObject* watched, const QMouseEvent& e) {
     for (const QWidget* p = widget; p && p != w; p = p->parentWidget())
         if (qobject_cast<const QScrollBar*>(p) || qobject_cast<const QMenuBar*>(p)) return;
     forms::Control* c = w->control(widget);
-    // A left click on a control reaches the model first; pressed or clicked then decides.
-    if (c && e.button() == Qt::LeftButton && widget->isEnabled()) return;
+    // A left click on a box, label or frame reaches the model first, and pressed then decides. A
+    // button clicks only where it is drawn: a press beside that hands back now, a click again later.
+    if (c && e.button() == Qt::LeftButton && widget->isEnabled() && !qobject_cast<QAbstractButton*>(widget)) return;
     if (c && takesTyping(*c) && widget->isEnabled())
         choose(*w, *c, widget);
     else

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -17,6 +19,7 @@
 #include <string>
 
 #include "gui/formview.h"
+#include "gui/keyboard.h"
 #include "gui/view.h"
 #include "shell/frm1basic.h"
 #include "shell/session.h"
@@ -50,11 +53,27 @@ struct Keyboard : ::testing::Test {
         return w ? w : QApplication::activeWindow();
     }
     // A click as a player makes it: the window system brings the window forward first.
-    static void click(QWidget* w) {
+    static void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint at = QPoint(4, 4)) {
         w->window()->activateWindow();
         settle();
-        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+        QTest::mouseClick(w, button, Qt::NoModifier, at);
         settle();
+    }
+    // A click's message box, answered as a player would.
+    static void closeMessages() {
+        while (auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            QTest::keyClick(message, Qt::Key_Return);
+            settle();
+        }
+    }
+    // A spot of the canvas in sight where no control lies.
+    static QPoint emptySpot(QScrollArea& scroll) {
+        QWidget* canvas = scroll.widget();
+        const QRect seen = canvas->visibleRegion().boundingRect();
+        for (int y = seen.top() + 2; y < seen.bottom(); y += 6)
+            for (int x = seen.left() + 2; x < seen.right(); x += 6)
+                if (!canvas->childAt(QPoint(x, y))) return {x, y};
+        return seen.topLeft();
     }
     std::map<const forms::Control*, std::string> typedBoxes() {
         std::map<const forms::Control*, std::string> texts;
@@ -74,16 +93,15 @@ struct Keyboard : ::testing::Test {
         for (const auto& [c, text] : before)
             EXPECT_EQ(after.at(c), text) << where << ": typing reached " << c->form().name() << "." << c->name()
                                          << "(" << c->index() << ")";
+        const int count = std::stoi(session.frm1basic().Command1.caption().substr(7));  // "Spins: N"; Reset zeroes it
         QTest::keyClick(keyboard(), Qt::Key_Return);
         settle();
         EXPECT_EQ(session.frm1basic().Text1[1].text(), spin) << where;
-        ++spins;
-        EXPECT_EQ(session.frm1basic().Command1.caption(), "Spins: " + std::to_string(spins)) << where;
+        EXPECT_EQ(session.frm1basic().Command1.caption(), "Spins: " + std::to_string(count + 1)) << where;
     }
 
     Session session{7};
     gui::View view{session};
-    int spins = 0;
 };
 
 // One of each kind a player clicks, the first in the window that does something harmless.
@@ -317,4 +335,233 @@ TEST_F(Keyboard, ABoxChoiceEndsWhenTheKeyboardGoesBackToTheSpins) {
     EXPECT_FALSE(w->isVisible());
     typeSpin("after the panel closed", "23");
     EXPECT_EQ(box->text(), typed);
+}
+
+namespace {
+
+// What a player clicks that is not a box to type into, with the mouse button they click it with.
+struct Target {
+    QWidget* widget;
+    Qt::MouseButton button;
+    std::string name;
+};
+
+bool acts(const forms::Control& c) {
+    return c.kind() == forms::Kind::CommandButton || c.kind() == forms::Kind::CheckBox ||
+           c.kind() == forms::Kind::OptionButton || c.onClick;
+}
+
+// Every button, switch and clickable label or box of the window, and some of the many boxes and
+// captions that only show a figure (every nth, each with another mouse button), and an empty spot.
+std::vector<Target> targets(gui::FormView& w, size_t shownEvery) {
+    static const std::set<std::string> avoid = {"End", "Test", "S", "R"};
+    const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton};
+    std::vector<Target> out;
+    size_t shown = 0;
+    for (forms::Control* c : w.form().controls()) {
+        QWidget* widget = w.widget(*c);
+        if (!widget || !c->visible() || avoid.count(c->caption()) || gui::Keyboard::takesTyping(*c)) continue;
+        const bool box = c->kind() == forms::Kind::TextBox, label = c->kind() == forms::Kind::Label;
+        if (!acts(*c) && !box && !label) continue;  // frames, lines and shapes lie under other controls
+        const std::string name = w.form().name() + "." + c->name() + "(" + std::to_string(c->index()) + ") \"" +
+                                 (box ? c->text() : c->caption()) + "\"";
+        if (acts(*c)) {
+            out.push_back({widget, Qt::LeftButton, name});
+        } else if (shown++ % shownEvery == 0) {
+            Qt::MouseButton b = buttons[(shown / shownEvery) % 3];
+            if (box && b == Qt::RightButton) b = Qt::MiddleButton;  // a box's right click opens its edit menu
+            out.push_back({widget, b, name});
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+// The player's box keeps the keyboard only until their next click elsewhere: whatever they click
+// in any window, with whichever button, the next number typed is a spin and the box keeps its text.
+TEST_F(Keyboard, AClickOnAnythingButABoxEndsTheChoiceOfABox) {
+    const char* spin[] = {"7", "12", "0", "33", "5", "19", "24", "36", "1", "28"};
+    size_t k = 0, round = 0;
+    const forms::Control* entry = &session.frm1basic().SpinEntryBox();
+    std::vector<gui::FormView*> windows = {main()};
+    for (size_t p = 0; p < std::size(Panels); ++p) {
+        pickFromMenu(Panels[p]);
+        windows.push_back(view.window(session.form(PanelForms[p])));
+    }
+    for (gui::FormView* w : windows) {
+        ASSERT_TRUE(w && w->isVisible());
+        forms::Control* box = nullptr;
+        for (forms::Control* c : w->form().controls())
+            if (gui::Keyboard::takesTyping(*c) && c->visible() && c->enabled() && c != entry) {
+                box = c;
+                break;
+            }
+        ASSERT_NE(box, nullptr) << w->form().name();
+        auto* scroll = w->findChild<QScrollArea*>();
+        std::vector<Target> all = targets(*w, 8);
+        all.push_back({scroll->widget(), Qt::RightButton, w->form().name() + ", an empty spot"});
+        for (const Target& t : all) {
+            if (!box->visible() || !t.widget->isVisible()) continue;  // a click before hid it
+            const std::string where = "after a click with button " + std::to_string(t.button) + " on " + t.name;
+            // The player chooses the box, with the left or the middle button, and types into it.
+            QWidget* boxWidget = w->widget(*box);
+            scroll->ensureWidgetVisible(boxWidget);
+            click(boxWidget, round++ % 4 == 3 ? Qt::MiddleButton : Qt::LeftButton);
+            QTest::keyClick(keyboard(), Qt::Key_End);
+            QTest::keyClick(keyboard(), Qt::Key_4);
+            ASSERT_EQ(box->text().back(), '4') << where << ": the box was chosen";
+            if (t.widget == scroll->widget()) {
+                click(t.widget, t.button, emptySpot(*scroll));
+            } else {
+                scroll->ensureWidgetVisible(t.widget);
+                click(t.widget, t.button, t.widget->visibleRegion().boundingRect().center());
+            }
+            closeMessages();
+            // No digit reaches the box, as the click left it; the spin itself may write into it.
+            typeSpin(where, spin[k++ % std::size(spin)]);
+            if (!box->visible()) continue;
+            // Back as it was, so that the box does not grow.
+            click(w->widget(*box));
+            QTest::keyClick(keyboard(), Qt::Key_End);
+            QTest::keyClick(keyboard(), Qt::Key_Backspace);
+            click(w);
+        }
+    }
+}
+
+// A number the program put in the entry (the HGF keypad's), or one that a submission refused, is
+// replaced by the next number typed, never run on into it.
+TEST_F(Keyboard, ANumberHeldInTheEntryIsReplacedByTheNextTyped) {
+    const char* spin[] = {"15", "2", "0", "33", "5", "19", "24", "36", "1", "28"};
+    forms::Control& entry = session.frm1basic().SpinEntryBox();
+    pickFromMenu("HGF");
+    forms::Form& hgf = session.form("frm3hgf");
+    gui::FormView* w = view.window(hgf);
+    forms::ControlArray& keypad = *hgf.array("Text2");
+    auto press = [&](int n) {
+        QWidget* key = w->widget(keypad[n]);
+        w->findChild<QScrollArea*>()->ensureWidgetVisible(key);
+        click(key);
+        EXPECT_EQ(entry.text(), std::to_string(n)) << "the keypad's " << n;
+    };
+    for (int n = 0; n <= 36; ++n) {
+        press(n);
+        typeSpin("after the keypad's " + std::to_string(n), spin[n % std::size(spin)]);
+    }
+    // Enter still books the keypad's own number.
+    press(22);
+    QTest::keyClick(keyboard(), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(session.frm1basic().Text1[1].text(), "22");
+    EXPECT_EQ(entry.text(), "");
+
+    // Refused by Enter, or by the Spins button.
+    size_t k = 0;
+    for (const char* refused : {"37", "40", "99"}) {
+        for (bool byButton : {false, true}) {
+            const std::string where = std::string("after ") + refused + (byButton ? " and Spins" : " and Enter");
+            const std::string spins = session.frm1basic().Command1.caption();
+            QTest::keyClicks(keyboard(), refused);
+            if (byButton)
+                click(main()->widget(session.frm1basic().Command1));
+            else
+                QTest::keyClick(keyboard(), Qt::Key_Return);
+            settle();
+            closeMessages();
+            ASSERT_EQ(entry.text(), refused) << where << ": the number stays in the box";
+            EXPECT_EQ(session.frm1basic().Command1.caption(), spins) << where << ": and is not booked";
+            typeSpin(where, spin[k++ % std::size(spin)]);
+        }
+    }
+    // Backspace takes the whole held number away.
+    QTest::keyClicks(keyboard(), "37");
+    QTest::keyClick(keyboard(), Qt::Key_Return);
+    QTest::keyClick(keyboard(), Qt::Key_Backspace);
+    EXPECT_EQ(entry.text(), "");
+    // The player's own digits still run on, and a third empties the box.
+    QTest::keyClicks(keyboard(), "1");
+    QTest::keyClicks(keyboard(), "2");
+    EXPECT_EQ(entry.text(), "12");
+    QTest::keyClicks(keyboard(), "3");
+    EXPECT_EQ(entry.text(), "");
+}
+
+// The entry is in sight whenever a key reaches it, however the main window was scrolled; keys a
+// panel passes on that the entry does not use leave the main window where it is.
+TEST_F(Keyboard, TheEntryIsInSightWheneverAKeyReachesIt) {
+    auto* scroll = main()->findChild<QScrollArea*>();
+    QWidget* entry = main()->widget(session.frm1basic().SpinEntryBox());
+    auto inSight = [&] {
+        const QRect r(entry->mapTo(scroll->viewport(), QPoint(0, 0)), entry->size());
+        return scroll->viewport()->rect().contains(r);
+    };
+    auto scrolled = [&] { return QPoint(scroll->horizontalScrollBar()->value(), scroll->verticalScrollBar()->value()); };
+    pickFromMenu("HGF");
+    gui::FormView* panel = view.window(session.form("frm3hgf"));
+    struct Case {
+        const char* how;
+        std::function<void()> keys;
+    };
+    const Case cases[] = {
+        {"Page Down in the entry",
+         [&] {
+             click(main()->widget(session.frm1basic().SpinEntryBox()));
+             for (int i = 0; i < 3; ++i) QTest::keyClick(keyboard(), Qt::Key_PageDown);
+         }},
+        {"the main window scrolled to its far corner",
+         [&] {
+             main()->activateWindow();
+             settle();
+             scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
+             scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+         }},
+        {"arrow, Page, Home and End keys in a panel",
+         [&] {
+             click(panel);
+             const QPoint before = scrolled();
+             for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Down, Qt::Key_Right, Qt::Key_End, Qt::Key_PageUp,
+                                 Qt::Key_Up, Qt::Key_Left, Qt::Key_Home})
+                 QTest::keyClick(keyboard(), key);
+             EXPECT_EQ(scrolled(), before) << "the panel's keys scrolled the main window";
+         }},
+    };
+    const char* spin[] = {"4", "31", "17"};
+    size_t k = 0;
+    for (const Case& c : cases) {
+        c.keys();
+        typeSpin(std::string("after ") + c.how, spin[k++]);
+        EXPECT_TRUE(inSight()) << "after " << c.how << ", the entry is out of sight";
+    }
+}
+
+// The menu brings a window that is open already to the front again, as it is, and the keyboard
+// stays with the spins.
+TEST_F(Keyboard, TheMenuBringsAnOpenWindowToTheFront) {
+    struct Raised : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            count += e->type() == QEvent::ZOrderChange;
+            return false;
+        }
+    };
+    const char* spin[] = {"8", "23", "0", "35", "11"};
+    for (size_t p = 0; p < std::size(Panels); ++p) {
+        pickFromMenu(Panels[p]);
+        gui::FormView* w = view.window(session.form(PanelForms[p]));
+        ASSERT_TRUE(w && w->isVisible()) << Panels[p];
+        // Covered by the main window, as a click on it does under a window manager.
+        main()->raise();
+        main()->activateWindow();
+        settle();
+        Raised raised;
+        w->installEventFilter(&raised);
+        const QRect where = w->geometry();
+        pickFromMenu(Panels[p]);
+        w->removeEventFilter(&raised);
+        EXPECT_GE(raised.count, 1) << Panels[p] << " stayed behind the main window";
+        EXPECT_TRUE(w->isVisible()) << Panels[p];
+        EXPECT_EQ(w->geometry(), where) << Panels[p];
+        typeSpin(std::string("after ") + Panels[p] + " was brought up again", spin[p]);
+    }
 }

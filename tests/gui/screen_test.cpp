@@ -30,6 +30,35 @@ std::string text(const QRect& r) {
            std::to_string(r.y());
 }
 
+QRect global(const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
+
+// What the player types and reads while panels are open: the entry, the history rows the main
+// window shows on the screen, and the menu bar.
+std::vector<std::pair<std::string, QRect>> mustStayInSight(Session& session, gui::View& view) {
+    gui::FormView* main = view.window(session.frm1basic());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect shown = global(main->findChild<QScrollArea*>()->viewport()) & screen;
+    std::vector<std::pair<std::string, QRect>> inSight = {
+        {"the entry box", global(main->widget(session.frm1basic().SpinEntryBox())) & screen},
+        {"the menu bar", global(main->findChild<QMenuBar*>()) & screen}};
+    for (int i = 1; i <= 28; ++i) {
+        const QRect row = global(main->widget(session.frm1basic().Text1[i])) & shown;
+        if (!row.isEmpty()) inSight.push_back({"history row " + std::to_string(i), row});
+    }
+    return inSight;
+}
+
+// The global right edge of the menu items and the entry column.
+int stripRight(Session& session, gui::View& view) {
+    gui::FormView* main = view.window(session.frm1basic());
+    int strip = 0;
+    for (const auto& [name, r] : mustStayInSight(session, view))
+        if (name != "the menu bar") strip = std::max(strip, r.right() + 1);
+    auto* bar = main->findChild<QMenuBar*>();
+    for (QAction* a : bar->actions()) strip = std::max(strip, bar->actionGeometry(a).right() + 1 + global(main).left());
+    return strip;
+}
+
 }  // namespace
 
 TEST(Screen, EveryWindowFitsItsScreenAndScrollsToAllItsContents) {
@@ -46,22 +75,8 @@ TEST(Screen, EveryWindowFitsItsScreenAndScrollsToAllItsContents) {
 
     const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
     gui::FormView* main = view.window(session.frm1basic());
-    // What the player types and reads while panels are open: the entry, the history rows the
-    // main window shows on the screen, and the menu bar.
-    auto global = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
-    const QRect shown = global(main->findChild<QScrollArea*>()->viewport());
-    std::vector<std::pair<std::string, QRect>> inSight = {
-        {"the entry box", global(main->widget(session.frm1basic().SpinEntryBox()))},
-        {"the menu bar", global(main->findChild<QMenuBar*>())}};
-    for (int i = 1; i <= 28; ++i) {
-        const QRect row = global(main->widget(session.frm1basic().Text1[i])) & shown;
-        if (!row.isEmpty()) inSight.push_back({"history row " + std::to_string(i), row});
-    }
-    int strip = 0;
-    for (const auto& [name, r] : inSight)
-        if (name != "the menu bar") strip = std::max(strip, r.right() + 1);
-    for (QAction* a : main->findChild<QMenuBar*>()->actions())
-        strip = std::max(strip, main->findChild<QMenuBar*>()->actionGeometry(a).right() + 1 + global(main).left());
+    const auto inSight = mustStayInSight(session, view);
+    const int strip = stripRight(session, view);
     for (forms::Form* f : session.loadedForms()) {
         gui::FormView* w = view.window(*f);
         if (!w->isVisible()) continue;
@@ -101,5 +116,36 @@ TEST(Screen, EveryWindowFitsItsScreenAndScrollsToAllItsContents) {
         session.form(name).show();
         view.sync();
         EXPECT_EQ(w->geometry(), moved) << name;
+    }
+}
+
+// With the main window dragged to the right, so that its menu and entry column lie near the
+// screen's right edge, the panels open on the column's left, where the room is.
+TEST(Screen, PanelsOpenLeftOfAColumnThatLiesNearTheRightEdge) {
+    app();
+    Session session{5};
+    session.start();
+    gui::View view(session);
+    view.sync();
+    QTest::qWait(400);
+    gui::FormView* main = view.window(session.frm1basic());
+    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+    const int column = stripRight(session, view) - main->frameGeometry().left();
+    main->move(avail.right() + 1 - column - 40 + (main->pos().x() - main->frameGeometry().left()), main->pos().y());
+    QTest::qWait(50);
+    ASSERT_LT(avail.right() + 1 - stripRight(session, view), gui::Placement::MinRoom);
+    const auto inSight = mustStayInSight(session, view);
+
+    for (const char* name : {"frm3hgf", "frm6fast", "frm5help", "frm7tch", "frm8edge"}) {
+        session.form(name).show();
+        view.sync();
+    }
+    QTest::qWait(400);
+    for (const char* name : {"frm3hgf", "frm6fast", "frm5help", "frm7tch", "frm8edge"}) {
+        const QRect frame = view.window(session.form(name))->frameGeometry();
+        const std::string where = std::string(name) + " on a " + text(avail) + " screen";
+        EXPECT_TRUE(avail.contains(frame)) << where << ": " << text(frame);
+        for (const auto& [what, r] : inSight)
+            EXPECT_FALSE(frame.intersects(r)) << where << ": " << text(frame) << " covers " << what;
     }
 }

@@ -160,3 +160,19 @@ TEST(Forms, BoundTextIsMadeWhenReadAndYieldsToAnotherWrite) {
     box.touchBound();
     EXPECT_EQ(box.text(), "1 2 3");
 }
+
+// Show on a shown window brings it up again; hiding and showing the same window raises once each time.
+TEST(Forms, ShowAsksForTheWindowInFrontShownAlreadyOrNot) {
+    TestForm f;
+    EXPECT_FALSE(f.takeRaise());
+    f.show();
+    f.clearFrameDirty();
+    EXPECT_TRUE(f.takeRaise());
+    EXPECT_FALSE(f.takeRaise()) << "asked once";
+    f.show();
+    EXPECT_TRUE(f.frameDirty()) << "the view looks at the window again";
+    EXPECT_TRUE(f.takeRaise());
+    f.hide();
+    f.setVisible(true);
+    EXPECT_FALSE(f.takeRaise()) << "only show brings a window up";
+}

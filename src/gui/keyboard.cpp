@@ -57,11 +57,12 @@ bool Keyboard::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::WindowActivate:
             if (FormView* w = ours(watched)) activated(*w);
             return false;
+        // A number held in the entry shows selected, so the player sees the next key replace it.
         case QEvent::FocusIn:
+            if (watched == entry_ && held_) entry_->selectAll();
+            return false;
         case QEvent::MouseButtonRelease:
-            // A number held in the entry shows selected, so the player sees the next key replace it.
-            if (watched == entry_ && held_ &&
-                (event->type() == QEvent::FocusIn || static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton))
+            if (watched == entry_ && held_ && static_cast<const QMouseEvent&>(*event).button() == Qt::LeftButton)
                 entry_->selectAll();
             return false;
         default: return false;
@@ -139,8 +140,8 @@ void Keyboard::mouse(QObject* watched, const QMouseEvent& e) {
     // A left click on a box, label or frame reaches the model first, and pressed then decides. A
     // button clicks only where it is drawn: a press beside that hands back now, a click again later.
     if (c && e.button() == Qt::LeftButton && widget->isEnabled() && !qobject_cast<QAbstractButton*>(widget)) return;
-    if (c && takesTyping(*c) && widget->isEnabled())
-        choose(*w, *c, widget);
+    if (c)
+        pressed(*w, *c, widget);
     else
         handBack(*w);
 }

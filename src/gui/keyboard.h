@@ -29,8 +29,8 @@ public:
     void adopt(FormView& w);    // a new window
     void showing(FormView& w);  // about to be shown
     void hidden(FormView& w);   // the model closed it
-    // After the model had a left click: on a box, a label or a frame (pressed), on a button,
-    // switch or menu item (clicked).
+    // A press on a control, after the model had it where it was a left click on a box, a label or
+    // a frame (pressed); a click on a button, switch or menu item, after the model had it (clicked).
     void pressed(FormView& w, forms::Control& c, QWidget* widget);
     void clicked(FormView& w, const forms::Control& c);
     void typed(const QWidget* box, int key);  // after the model had a key press in the box

@@ -205,9 +205,9 @@ forms::Control* firstOf(forms::Form& f, int kind) {
     return nullptr;
 }
 
-forms::Control* firstTypedBox(forms::Form& f) {
+forms::Control* firstTypedBox(forms::Form& f, const forms::Control* except = nullptr) {
     for (forms::Control* c : f.controls())
-        if (c->kind() == forms::Kind::TextBox && !c->locked() && c->visible() && c->enabled()) return c;
+        if (gui::Keyboard::takesTyping(*c) && c->visible() && c->enabled() && c != except) return c;
     return nullptr;
 }
 
@@ -391,12 +391,7 @@ TEST_F(Keyboard, AClickOnAnythingButABoxEndsTheChoiceOfABox) {
     }
     for (gui::FormView* w : windows) {
         ASSERT_TRUE(w && w->isVisible());
-        forms::Control* box = nullptr;
-        for (forms::Control* c : w->form().controls())
-            if (gui::Keyboard::takesTyping(*c) && c->visible() && c->enabled() && c != entry) {
-                box = c;
-                break;
-            }
+        forms::Control* box = firstTypedBox(w->form(), entry);
         ASSERT_NE(box, nullptr) << w->form().name();
         auto* scroll = w->findChild<QScrollArea*>();
         std::vector<Target> all = targets(*w, 8);
